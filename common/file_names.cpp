@@ -1,0 +1,133 @@
+#include "common/file_names.h"
+
+#include <algorithm>
+
+#include "common/file_error.h"
+#include "common/windows1252.h"
+
+namespace common {
+
+namespace {
+
+struct SplitPath {
+  std::string dir;   // "" for the data directory
+  std::string base;  // the last component
+};
+
+SplitPath Split(std::string_view path) {
+  const auto slash = path.rfind('/');
+  if (slash == std::string_view::npos) return {"", std::string(path)};
+  const std::string_view dir = path.substr(0, slash == 0 ? 1 : slash);
+  return {std::string(dir), std::string(path.substr(slash + 1))};
+}
+
+std::string Join(const std::string& dir, const std::string& base) {
+  if (dir.empty()) return base;
+  if (dir == "/") return "/" + base;
+  return dir + "/" + base;
+}
+
+bool IsHidden(std::string_view name) { return !name.empty() && name.front() == '.'; }
+
+}  // namespace
+
+bool SameName(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    if (FoldCase1252(a[i]) != FoldCase1252(b[i])) return false;
+  }
+  return true;
+}
+
+bool MatchesPattern(std::string_view pattern, std::string_view name) {
+  // Greedy match with one backtrack point: the last '*' seen.
+  std::size_t p = 0, n = 0;
+  std::size_t star = std::string_view::npos, star_n = 0;
+  while (n < name.size()) {
+    if (p < pattern.size() && pattern[p] == '*') {
+      star = p++;
+      star_n = n;
+    } else if (p < pattern.size() &&
+               (pattern[p] == '?' || FoldCase1252(pattern[p]) == FoldCase1252(name[n]))) {
+      ++p;
+      ++n;
+    } else if (star != std::string_view::npos) {
+      p = star + 1;
+      n = ++star_n;
+    } else {
+      return false;
+    }
+  }
+  while (p < pattern.size() && pattern[p] == '*') ++p;
+  return p == pattern.size();
+}
+
+std::vector<std::string> FindMatchingFiles(Env& env, std::string_view pattern) {
+  const SplitPath split = Split(pattern);
+  std::vector<std::string> names;
+  for (const DirEntry& entry : env.ListDirectory(split.dir)) {
+    if (entry.type != EntryType::kRegular || IsHidden(entry.name)) continue;
+    if (MatchesPattern(split.base, entry.name)) names.push_back(entry.name);
+  }
+  std::sort(names.begin(), names.end());
+  for (std::string& name : names) name = Join(split.dir, name);
+  return names;
+}
+
+bool FileExists(Env& env, std::string_view pattern) {
+  return !FindMatchingFiles(env, pattern).empty();
+}
+
+void DeleteIfPresent(Env& env, std::string_view pattern) {
+  for (const std::string& path : FindMatchingFiles(env, pattern)) env.RemoveFile(path);
+}
+
+void DeleteIfPresent(Env& env, std::initializer_list<std::string_view> patterns) {
+  for (const std::string_view pattern : patterns) {
+    if (pattern.find('/') != std::string_view::npos) {
+      // Patterns in other directories need listings of their own.
+      for (const std::string_view each : patterns) DeleteIfPresent(env, each);
+      return;
+    }
+  }
+  std::vector<std::string> names;
+  for (const DirEntry& entry : env.ListDirectory("")) {
+    if (entry.type == EntryType::kRegular && !IsHidden(entry.name)) names.push_back(entry.name);
+  }
+  std::sort(names.begin(), names.end());
+  std::vector<bool> deleted(names.size(), false);
+  for (const std::string_view pattern : patterns) {
+    for (std::size_t i = 0; i < names.size(); ++i) {
+      if (deleted[i] || !MatchesPattern(pattern, names[i])) continue;
+      env.RemoveFile(names[i]);
+      deleted[i] = true;
+    }
+  }
+}
+
+std::string ResolveName(Env& env, std::string_view name) {
+  const SplitPath split = Split(name);
+  const std::string* best = nullptr;
+  const std::vector<DirEntry> entries = env.ListDirectory(split.dir);
+  for (const DirEntry& entry : entries) {
+    if (entry.name == split.base) return std::string(name);
+    if (SameName(entry.name, split.base) && (best == nullptr || entry.name < *best)) {
+      best = &entry.name;
+    }
+  }
+  return best == nullptr ? std::string(name) : Join(split.dir, *best);
+}
+
+void RequireOrdinaryFileOrNothing(Env& env, const std::string& path, const char* action) {
+  switch (env.TypeOf(path)) {
+    case EntryType::kMissing:
+    case EntryType::kRegular:
+      return;
+    case EntryType::kDirectory:
+      throw FileError(action, path, "it is a directory, not a file");
+    case EntryType::kOther:
+      throw FileError(action, path, "it is not an ordinary file");
+  }
+}
+
+}  // namespace common

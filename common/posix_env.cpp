@@ -1,0 +1,273 @@
+#include "common/posix_env.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <utility>
+
+#include "common/file_error.h"
+
+namespace common {
+
+namespace {
+
+EntryType TypeOfMode(mode_t mode) {
+  if (S_ISREG(mode)) return EntryType::kRegular;
+  if (S_ISDIR(mode)) return EntryType::kDirectory;
+  return EntryType::kOther;
+}
+
+std::string DirectoryOf(const std::string& path) {
+  const auto slash = path.rfind('/');
+  if (slash == std::string::npos) return "";
+  return path.substr(0, slash == 0 ? 1 : slash);
+}
+
+std::string BaseName(const std::string& path) {
+  const auto slash = path.rfind('/');
+  return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+// Opens without blocking on a FIFO or device, then insists on an ordinary file.
+int OpenOrdinaryFile(const std::string& full, const std::string& shown, int flags,
+                     const char* action) {
+  const int fd = ::open(full.c_str(), flags | O_CLOEXEC | O_NONBLOCK, 0666);
+  if (fd < 0) throw FileError::FromErrno(action, shown, errno);
+  struct stat st;
+  if (::fstat(fd, &st) != 0) {
+    const int error = errno;
+    ::close(fd);
+    throw FileError::FromErrno(action, shown, error);
+  }
+  if (!S_ISREG(st.st_mode)) {
+    ::close(fd);
+    throw FileError(action, shown,
+                    S_ISDIR(st.st_mode) ? "it is a directory, not a file"
+                                        : "it is not an ordinary file");
+  }
+  ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+  return fd;
+}
+
+class PosixSequentialFile : public SequentialFile {
+ public:
+  PosixSequentialFile(int fd, std::string name) : fd_(fd), name_(std::move(name)) {}
+  ~PosixSequentialFile() override { ::close(fd_); }
+
+  std::size_t Read(char* buffer, std::size_t n) override {
+    for (;;) {
+      const ssize_t got = ::read(fd_, buffer, n);
+      if (got >= 0) return static_cast<std::size_t>(got);
+      if (errno != EINTR) throw FileError::FromErrno("read", name_, errno);
+    }
+  }
+
+ private:
+  int fd_;
+  std::string name_;
+};
+
+class PosixRandomAccessFile : public RandomAccessFile {
+ public:
+  PosixRandomAccessFile(int fd, std::string name) : fd_(fd), name_(std::move(name)) {}
+  ~PosixRandomAccessFile() override {
+    if (fd_ >= 0) ::close(fd_);
+  }
+
+  std::uint64_t Size() override {
+    struct stat st;
+    if (::fstat(fd_, &st) != 0) throw FileError::FromErrno("read", name_, errno);
+    return static_cast<std::uint64_t>(st.st_size);
+  }
+
+  std::size_t ReadAt(std::uint64_t offset, char* buffer, std::size_t n) override {
+    std::size_t done = 0;
+    while (done < n) {
+      const ssize_t got = ::pread(fd_, buffer + done, n - done,
+                                  static_cast<off_t>(offset + done));
+      if (got == 0) break;
+      if (got < 0) {
+        if (errno == EINTR) continue;
+        throw FileError::FromErrno("read", name_, errno);
+      }
+      done += static_cast<std::size_t>(got);
+    }
+    return done;
+  }
+
+  void WriteAt(std::uint64_t offset, std::string_view data) override {
+    std::size_t done = 0;
+    while (done < data.size()) {
+      const ssize_t put = ::pwrite(fd_, data.data() + done, data.size() - done,
+                                   static_cast<off_t>(offset + done));
+      if (put < 0) {
+        if (errno == EINTR) continue;
+        throw FileError::FromErrno("write", name_, errno);
+      }
+      done += static_cast<std::size_t>(put);
+    }
+  }
+
+  void Sync() override {
+    if (::fdatasync(fd_) != 0) throw FileError::FromErrno("write", name_, errno);
+  }
+
+  void Close() override {
+    if (fd_ < 0) return;
+    const int fd = fd_;
+    fd_ = -1;
+    if (::close(fd) != 0) throw FileError::FromErrno("write", name_, errno);
+  }
+
+ private:
+  int fd_;
+  std::string name_;
+};
+
+class PosixWritableFile : public WritableFile {
+ public:
+  PosixWritableFile(int fd, std::string name) : fd_(fd), name_(std::move(name)) {}
+  ~PosixWritableFile() override {
+    if (fd_ >= 0) ::close(fd_);
+  }
+
+  void Append(std::string_view data) override {
+    std::size_t done = 0;
+    while (done < data.size()) {
+      const ssize_t put = ::write(fd_, data.data() + done, data.size() - done);
+      if (put < 0) {
+        if (errno == EINTR) continue;
+        throw FileError::FromErrno("write", name_, errno);
+      }
+      done += static_cast<std::size_t>(put);
+    }
+  }
+
+  void Sync() override {
+    if (::fsync(fd_) != 0) throw FileError::FromErrno("write", name_, errno);
+  }
+
+  void Close() override {
+    if (fd_ < 0) return;
+    const int fd = fd_;
+    fd_ = -1;
+    if (::close(fd) != 0) throw FileError::FromErrno("write", name_, errno);
+  }
+
+ private:
+  int fd_;
+  std::string name_;
+};
+
+}  // namespace
+
+PosixEnv::PosixEnv(std::string root) : root_(std::move(root)) {}
+
+std::string PosixEnv::Full(const std::string& path) const {
+  if (path.empty()) return root_;
+  if (path.front() == '/' || root_ == ".") return path;
+  return root_ + "/" + path;
+}
+
+std::vector<DirEntry> PosixEnv::ListDirectory(const std::string& dir) {
+  const std::string full = Full(dir);
+  const std::string shown = dir.empty() ? "." : dir;
+  DIR* handle = ::opendir(full.c_str());
+  if (handle == nullptr) throw FileError::FromErrno("read the folder", shown, errno);
+  std::vector<DirEntry> entries;
+  errno = 0;
+  while (const struct dirent* entry = ::readdir(handle)) {
+    const std::string name = entry->d_name;
+    if (name == "." || name == "..") continue;
+    EntryType type = EntryType::kOther;
+    switch (entry->d_type) {
+      case DT_REG: type = EntryType::kRegular; break;
+      case DT_DIR: type = EntryType::kDirectory; break;
+      case DT_LNK:
+      case DT_UNKNOWN: {
+        struct stat st;
+        const std::string path = (full == "." ? name : full + "/" + name);
+        type = ::stat(path.c_str(), &st) == 0 ? TypeOfMode(st.st_mode) : EntryType::kOther;
+        break;
+      }
+      default: break;
+    }
+    entries.push_back({name, type});
+    errno = 0;
+  }
+  const int error = errno;
+  ::closedir(handle);
+  if (error != 0) throw FileError::FromErrno("read the folder", shown, error);
+  return entries;
+}
+
+EntryType PosixEnv::TypeOf(const std::string& path) {
+  struct stat st;
+  if (::stat(Full(path).c_str(), &st) != 0) {
+    if (errno == ENOENT || errno == ENOTDIR) return EntryType::kMissing;
+    throw FileError::FromErrno("look at", path, errno);
+  }
+  return TypeOfMode(st.st_mode);
+}
+
+std::unique_ptr<SequentialFile> PosixEnv::OpenForReading(const std::string& path) {
+  const int fd = OpenOrdinaryFile(Full(path), path, O_RDONLY, "open");
+  return std::make_unique<PosixSequentialFile>(fd, path);
+}
+
+std::unique_ptr<RandomAccessFile> PosixEnv::OpenForUpdate(const std::string& path) {
+  const int fd = OpenOrdinaryFile(Full(path), path, O_RDWR | O_CREAT, "open");
+  return std::make_unique<PosixRandomAccessFile>(fd, path);
+}
+
+std::pair<std::string, std::unique_ptr<WritableFile>> PosixEnv::CreateTempFile(
+    const std::string& beside) {
+  const std::string dir = DirectoryOf(beside);
+  const std::string name = (dir.empty() ? "" : dir + "/") + "." + BaseName(beside) + ".XXXXXX";
+  std::string full = Full(name);
+  const int fd = ::mkostemp(full.data(), O_CLOEXEC);
+  if (fd < 0) throw FileError::FromErrno("write", beside, errno);
+  // mkostemp creates the file readable by its owner only; give it the
+  // permissions the file it replaces had, or the usual ones for a new file.
+  mode_t mode;
+  struct stat st;
+  if (::stat(Full(beside).c_str(), &st) == 0) {
+    mode = st.st_mode & 07777;
+  } else {
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    mode = 0666 & ~mask;
+  }
+  ::fchmod(fd, mode);
+  std::string path = full.substr(full.size() - name.size());
+  return {path, std::make_unique<PosixWritableFile>(fd, path)};
+}
+
+void PosixEnv::RenameFile(const std::string& from, const std::string& to) {
+  if (::rename(Full(from).c_str(), Full(to).c_str()) != 0) {
+    throw FileError::FromErrno("write", to, errno);
+  }
+}
+
+void PosixEnv::RemoveFile(const std::string& path) {
+  if (::unlink(Full(path).c_str()) != 0) throw FileError::FromErrno("delete", path, errno);
+}
+
+void PosixEnv::SyncDirectory(const std::string& dir) {
+  const std::string shown = dir.empty() ? "." : dir;
+  const int fd = ::open(Full(dir).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) throw FileError::FromErrno("write to the folder", shown, errno);
+  const int result = ::fsync(fd);
+  const int error = errno;
+  ::close(fd);
+  // Some file systems cannot sync a directory; that is no reason to fail.
+  if (result != 0 && error != EINVAL && error != EROFS) {
+    throw FileError::FromErrno("write to the folder", shown, error);
+  }
+}
+
+}  // namespace common

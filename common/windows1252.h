@@ -1,0 +1,28 @@
+// Windows-1252, the character set of every text in the data files: letter
+// case folding for names, and conversion to and from UTF-8 for display.
+
+#ifndef COMMON_WINDOWS1252_H_
+#define COMMON_WINDOWS1252_H_
+
+#include <string>
+#include <string_view>
+
+namespace common {
+
+// The lower-case form of a Windows-1252 character (A-Z and the accented and
+// other letters that have a case); every other byte is returned unchanged.
+char FoldCase1252(char c);
+
+// The Unicode code point of a Windows-1252 byte. The five bytes the code page
+// leaves undefined map to the control characters of the same value.
+char32_t Windows1252ToUnicode(unsigned char byte);
+
+std::string Windows1252ToUtf8(std::string_view text);
+
+// Characters that Windows-1252 cannot hold, and bytes that are not UTF-8,
+// become '?'.
+std::string Utf8ToWindows1252(std::string_view text);
+
+}  // namespace common
+
+#endif  // COMMON_WINDOWS1252_H_

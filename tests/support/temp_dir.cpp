@@ -1,0 +1,56 @@
+#include "tests/support/temp_dir.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace testing_support {
+
+namespace fs = std::filesystem;
+
+TempDir::TempDir() {
+  std::string pattern = (fs::temp_directory_path() / "brillora-test-XXXXXX").string();
+  if (::mkdtemp(pattern.data()) == nullptr) ADD_FAILURE() << "cannot create a temporary directory";
+  path_ = pattern;
+}
+
+TempDir::~TempDir() {
+  std::error_code ignored;
+  fs::remove_all(path_, ignored);
+}
+
+void TempDir::Write(const std::string& name, const std::string& bytes) const {
+  std::ofstream out(PathOf(name), std::ios::binary | std::ios::trunc);
+  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  if (!out) ADD_FAILURE() << "cannot write " << name;
+}
+
+std::string TempDir::Read(const std::string& name) const {
+  std::ifstream in(PathOf(name), std::ios::binary);
+  if (!in || fs::is_directory(PathOf(name))) {
+    ADD_FAILURE() << "cannot read " << name;
+    return "";
+  }
+  std::ostringstream bytes;
+  bytes << in.rdbuf();
+  return bytes.str();
+}
+
+bool TempDir::Exists(const std::string& name) const { return fs::exists(PathOf(name)); }
+
+void TempDir::MakeDirectory(const std::string& name) const { fs::create_directories(PathOf(name)); }
+
+std::vector<std::string> TempDir::Names() const {
+  std::vector<std::string> names;
+  for (const auto& entry : fs::directory_iterator(path_)) {
+    names.push_back(entry.path().filename().string());
+  }
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+}  // namespace testing_support
