@@ -1,0 +1,38 @@
+// QtMessages: messages as modal message boxes titled with the program's name.
+
+#ifndef COMMON_QT_QT_MESSAGES_H_
+#define COMMON_QT_QT_MESSAGES_H_
+
+#include <QString>
+#include <functional>
+
+#include "common/messages.h"
+
+class QWidget;
+
+namespace common {
+
+class QtMessages : public Messages {
+ public:
+  // `parent` gives the window the box belongs to (it may give null).
+  QtMessages(QString title, std::function<QWidget*()> parent)
+      : title_(std::move(title)), parent_(std::move(parent)) {}
+
+ protected:
+  Answer Show(const Message& message) override;
+
+ private:
+  QString title_;
+  std::function<QWidget*()> parent_;
+};
+
+// Windows-1252 text from the data files as a QString, and back.
+QString FromWindows1252(const std::string& text);
+std::string ToWindows1252(const QString& text);
+
+// Shows the error that ends the program.
+void ShowFatalError(const QString& title, const QString& text);
+
+}  // namespace common
+
+#endif  // COMMON_QT_QT_MESSAGES_H_

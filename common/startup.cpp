@@ -1,0 +1,71 @@
+#include "common/startup.h"
+
+#include <string_view>
+
+namespace common {
+
+namespace {
+
+bool NonEmpty(const char* value) { return value != nullptr && *value != '\0'; }
+
+void PrintHelp(const ProgramInfo& info, std::ostream& out) {
+  out << "Usage: " << info.command << " [--terminal]\n"
+      << info.summary << "\n"
+      << "It works on the data files in the current directory.\n\n"
+      << "Options:\n"
+      << "  --terminal  run in the terminal instead of a window (the default when\n"
+      << "              no graphical display is available)\n"
+      << "  --help      show this help and end\n"
+      << "  --version   show the version and end\n\n"
+      << info.terminal_help;
+  if (!info.terminal_help.empty() && info.terminal_help.back() != '\n') out << "\n";
+  out << "\nExit status: 0 when the program ends as designed, 1 after a file error,\n"
+      << "2 for a wrong command line.\n";
+}
+
+}  // namespace
+
+bool DisplayAvailable(const std::function<const char*(const char*)>& getenv) {
+  if (NonEmpty(getenv("DISPLAY")) || NonEmpty(getenv("WAYLAND_DISPLAY"))) return true;
+  // A platform such as "offscreen" or "vnc" needs no display server.
+  const char* platform = getenv("QT_QPA_PLATFORM");
+  if (!NonEmpty(platform)) return false;
+  const std::string_view name = platform;
+  return !(name.starts_with("xcb") || name.starts_with("wayland"));
+}
+
+StartupDecision DecideStartup(const std::vector<std::string>& args, const ProgramInfo& info,
+                              const std::function<const char*(const char*)>& getenv,
+                              std::ostream& out, std::ostream& err) {
+  StartupDecision decision;
+  bool terminal = false;
+  for (const std::string& arg : args) {
+    if (arg == "--help" || arg == "-h") {
+      PrintHelp(info, out);
+      decision.exit_status = 0;
+      return decision;
+    }
+    if (arg == "--version") {
+      out << info.command << " " << TOOLS_VERSION << "\n";
+      decision.exit_status = 0;
+      return decision;
+    }
+    if (arg == "--terminal") {
+      terminal = true;
+      continue;
+    }
+    err << info.command << ": unknown argument '" << arg << "'\n"
+        << "Try '" << info.command << " --help'.\n";
+    decision.exit_status = 2;
+    return decision;
+  }
+  decision.front_end =
+      terminal || !DisplayAvailable(getenv) ? FrontEnd::kTerminal : FrontEnd::kWindows;
+  return decision;
+}
+
+std::string ErrorLine(const ProgramInfo& info, const std::string& what) {
+  return info.command + ": " + what;
+}
+
+}  // namespace common

@@ -1,0 +1,47 @@
+// Startup: what both programs decide before anything else, and before any
+// toolkit object exists: --help, --version, --terminal, and whether a
+// graphical display is there at all. Nothing here touches the display.
+
+#ifndef COMMON_STARTUP_H_
+#define COMMON_STARTUP_H_
+
+#include <functional>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace common {
+
+struct ProgramInfo {
+  std::string command;  // "cleanslate"
+  std::string title;    // "Cleanslate", the title of its messages
+  std::string summary;  // one sentence on what it does
+  std::string terminal_help;  // how its terminal mode is driven
+};
+
+enum class FrontEnd { kWindows, kTerminal };
+
+struct StartupDecision {
+  FrontEnd front_end = FrontEnd::kWindows;
+  std::optional<int> exit_status;  // set when the program ends here
+};
+
+// Reads the arguments (without the program name) and the environment through
+// `getenv`. --help and --version print to `out`; a wrong argument prints to
+// `err` and gives status 2. Without --terminal the windows are chosen only
+// when a display is available.
+StartupDecision DecideStartup(const std::vector<std::string>& args, const ProgramInfo& info,
+                              const std::function<const char*(const char*)>& getenv,
+                              std::ostream& out, std::ostream& err);
+
+// True when the environment names a display (X11 or Wayland), or a Qt
+// platform that needs none.
+bool DisplayAvailable(const std::function<const char*(const char*)>& getenv);
+
+// The one line that reports an error that ended the program.
+std::string ErrorLine(const ProgramInfo& info, const std::string& what);
+
+}  // namespace common
+
+#endif  // COMMON_STARTUP_H_
