@@ -91,7 +91,7 @@ MakefileView::MakefileView(const ActionContext& context, common::QtWindowHost& h
       list_(new QListWidget(this)) {
   setObjectName("makefile");
   setWindowTitle(common::FromWindows1252(kMakefileCaption));
-  resize(600, 500);
+  resize(600, 600);
 
   heading_->setObjectName("Command1");
   heading_->setFont(HeadingFont());
@@ -104,7 +104,9 @@ MakefileView::MakefileView(const ActionContext& context, common::QtWindowHost& h
   list_font.setPointSize(list_font.pointSize() + 1);
   list_->setFont(list_font);
   list_->setMaximumWidth(420);
-  list_->setMinimumHeight(300);
+  list_->setSpacing(1);
+  list_->setStyleSheet(
+      "QListWidget#List1 { background: rgba(255, 255, 255, 235); border-radius: 6px; }");
 
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(40, 28, 40, 36);
@@ -114,7 +116,8 @@ MakefileView::MakefileView(const ActionContext& context, common::QtWindowHost& h
   row->addStretch();
   row->addWidget(list_, 1);
   row->addStretch();
-  layout->addLayout(row, 1);
+  layout->addLayout(row);
+  layout->addStretch(1);  // the stones of the background show below the list
 
   // One click picks; so do the arrow keys and Enter (activation).
   connect(list_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
@@ -160,10 +163,17 @@ void MakefileView::Render() {
   if (!same) {
     list_->clear();
     for (const std::string& line : lines) list_->addItem(common::FromWindows1252(line));
+    // Tall enough for every line, so the list never scrolls.
+    const int rows = list_->count();
+    int height = 2 * list_->frameWidth() + 2 * list_->spacing() * rows;
+    for (int i = 0; i < rows; ++i) height += list_->sizeHintForRow(i);
+    list_->setFixedHeight(height + 4);
   }
   list_->setVisible(window_.List1.visible);
   if (window_.visible() && !isVisible() && !host_.ended()) {
     show();
+    // The first line is current, so the arrow keys start from it.
+    list_->setCurrentRow(0);
     list_->setFocus();
   }
 }
@@ -203,9 +213,9 @@ void MakefileView::paintEvent(QPaintEvent*) {
   painter.fillRect(area, halo);
 
   const double w = area.width(), h = area.height();
-  PaintGem(painter, QPointF(w * 0.18, h * 0.78), w * 0.22);
-  PaintGem(painter, QPointF(w * 0.84, h * 0.70), w * 0.16);
-  PaintGem(painter, QPointF(w * 0.50, h * 0.90), w * 0.12);
+  PaintGem(painter, QPointF(w * 0.20, h * 0.84), w * 0.22);
+  PaintGem(painter, QPointF(w * 0.80, h * 0.82), w * 0.18);
+  PaintGem(painter, QPointF(w * 0.50, h * 0.86), w * 0.12);
   const QPointF sparkles[] = {{0.08, 0.12}, {0.92, 0.18}, {0.14, 0.46}, {0.88, 0.44},
                               {0.30, 0.93}, {0.70, 0.95}, {0.95, 0.85}};
   for (const QPointF& s : sparkles) {
