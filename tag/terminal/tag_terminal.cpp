@@ -196,10 +196,9 @@ class TerminalFrontEnd : public TagWindowHost {
       if (c.Text[i].visible) out << " " << c.letters[i].caption;
     }
     out << "\n" << (c.microadjust.checked ? "[x] " : "[ ] ") << c.microadjust.caption << "\n";
-    if (c.microadjustfactor.visible) {
-      out << "Micro-adjust factor: ";
-      io_.PrintLine(Quoted(c.microadjustfactor.text));
-    }
+    out << "Micro-adjust factor: ";
+    io_.Print(Quoted(c.microadjustfactor.text));
+    out << (c.microadjustfactor.visible ? "\n" : " (box hidden)\n");
     out << kLayoutCommands << "\n";
     shown_department_ = nullptr;
   }

@@ -71,15 +71,6 @@ TEST_F(TagTerminalTest, TheEndOfInputInTheChangeBoxEndsWithoutWriting) {
   EXPECT_EQ(dir_.Read("tagsize.dat"), kDefaultFile);
 }
 
-TEST_F(TagTerminalTest, MicroAdjustAndItsFactor) {
-  const Session s = Run("m\n\nf\n2,5\n");
-  EXPECT_EQ(s.status, 0);
-  EXPECT_NE(s.out.find("[x] Turn on Micro-adjust of vertical spacing between tags\n"
-                       "Micro-adjust factor: \"2,5\""),
-            std::string::npos);
-  EXPECT_EQ(dir_.Read("Microadj.dat"), "2,5\r\n");
-}
-
 TEST_F(TagTerminalTest, TheDepartmentWindowSavesAndHandsBackToTheLayoutWindow) {
   dir_.Write("dept.dat", DeptFile({DeptRecord("GENTS RINGS"), DeptRecord("CAF\xC9")}));
   const Session s = Run("o\np\n1\n1\nXYZ\ns\nx\n");
@@ -115,15 +106,6 @@ TEST_F(TagTerminalTest, TheDefaultResetAsksAndClosesTheWindow) {
   EXPECT_GT(s.out.rfind("tags layout> "), s.out.rfind("department window> "));
 }
 
-TEST_F(TagTerminalTest, AFileErrorIsOneLineAndStatusOne) {
-  dir_.MakeDirectory("tagsize.dat");
-  const Session s = Run("x\n");
-  EXPECT_EQ(s.status, 1);
-  EXPECT_EQ(s.err.substr(0, 5), "tag: ");
-  EXPECT_NE(s.err.find("tagsize.dat"), std::string::npos);
-  EXPECT_EQ(std::count(s.err.begin(), s.err.end(), '\n'), 1);
-}
-
 // The program itself, through a pipe, in its data directory.
 class TagProgramTest : public ::testing::Test {
  protected:
@@ -150,6 +132,7 @@ TEST_F(TagProgramTest, RunsThroughAPipeAndWritesItsFiles) {
             "EEEEEEEEEEEE\r\n99\r\n");
   const std::string out = dir_.Read("out.txt");
   EXPECT_NE(out.find("   9  The font size is now:  7.5"), std::string::npos);
+  EXPECT_NE(out.find("Micro-adjust factor: \"3\""), std::string::npos);
 }
 
 TEST_F(TagProgramTest, EndOfInputEndsWithStatusZeroAndAFileErrorWithOne) {
@@ -161,6 +144,7 @@ TEST_F(TagProgramTest, EndOfInputEndsWithStatusZeroAndAFileErrorWithOne) {
   const std::string err = dir_.Read("err.txt");
   EXPECT_EQ(err.substr(0, 5), "tag: ");
   EXPECT_NE(err.find("microadj.dat"), std::string::npos);
+  EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1);
 }
 
 TEST_F(TagProgramTest, HelpListsTheCommands) {
