@@ -63,6 +63,7 @@ void ChangeOrderView::Build() {
   const ChangeOrderControls& c = logic_.controls();
   const QFont fixed = FixedPitchFont();
   auto* outer = new QVBoxLayout(this);
+  outer->setSizeConstraint(QLayout::SetMinimumSize);
 
   outer->addWidget(MakeLabel(c.Label5, "Label5", this));
   fields_ = new QListWidget(this);
@@ -70,7 +71,7 @@ void ChangeOrderView::Build() {
   fields_->setFont(fixed);
   fields_->setMinimumWidth(QFontMetrics(fixed).horizontalAdvance(QString(52, QChar('M'))));
   // Tall enough for the whole catalogue.
-  fields_->setMinimumHeight(15 * QFontMetrics(fixed).lineSpacing() + 4 * fields_->frameWidth() + 8);
+  fields_->setMinimumHeight(15 * (QFontMetrics(fixed).lineSpacing() + 2) + 2 * fields_->frameWidth() + 4);
   outer->addWidget(fields_);
 
   // The six layout boxes in their three tag lines, the instructions beside them.
@@ -99,7 +100,9 @@ void ChangeOrderView::Build() {
   boxes->addWidget(MakeLabel(c.Label4, "Label4", this), 4, 0, 1, 2);
   middle->addLayout(boxes);
   label1_ = MakeLabel(c.Label1, "Label1", this);
-  label1_->setMinimumWidth(220);
+  // The opener sets the instructions after the window is shown: room for them.
+  label1_->setMinimumWidth(300);
+  label1_->setMinimumHeight(9 * label1_->fontMetrics().lineSpacing());
   label1_->setAlignment(Qt::AlignTop | Qt::AlignLeft);
   middle->addWidget(label1_, 1);
   outer->addLayout(middle);

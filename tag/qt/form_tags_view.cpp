@@ -56,6 +56,7 @@ FormTagsView::FormTagsView(FormTags& logic, EventRunner& runner)
 void FormTagsView::Build() {
   const FormTagsControls& c = logic_.controls();
   auto* outer = new QVBoxLayout(this);
+  outer->setSizeConstraint(QLayout::SetMinimumSize);
   preview_ = new PreviewWidget(c, this);
   outer->addWidget(preview_);
 
