@@ -1,0 +1,32 @@
+#include "cleanslate/invoice_file.h"
+
+#include <cstdint>
+
+#include "common/line_file.h"
+#include "common/number_text.h"
+#include "common/record_file.h"
+
+namespace cleanslate {
+
+namespace {
+
+constexpr char kInvoiceFile[] = "invoice.dat";
+constexpr char kInvoiceCountFile[] = "invoice.ptn";
+
+// The file starts with one empty invoice.
+constexpr std::int32_t kInvoiceCount = 1;
+
+}  // namespace
+
+void WriteInvoiceFiles(common::Env& env) {
+  common::RecordFile file(env, kInvoiceFile, InvoiceRecord::kLength);
+  const InvoiceRecord empty;
+  for (std::int32_t n = 1; n <= kInvoiceCount; ++n) file.write(n, empty);
+  file.Close();
+
+  common::LineFileWriter count_file(env, kInvoiceCountFile);
+  common::WriteTextLine(count_file, common::NumberText(kInvoiceCount));
+  count_file.Close();
+}
+
+}  // namespace cleanslate

@@ -1,0 +1,84 @@
+// ChangeOrder: the logic of the department tag field order window. It lists
+// the field catalogue and the departments, loads a department's field layout
+// into the six layout boxes, saves it, and sets every department back to
+// the default layout. Its only results are files.
+
+#ifndef TAG_CHANGE_ORDER_H_
+#define TAG_CHANGE_ORDER_H_
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "common/env.h"
+#include "common/messages.h"
+#include "tag/controls.h"
+#include "tag/field_layout_file.h"
+#include "tag/tag_window_host.h"
+
+namespace tag {
+
+inline constexpr char kChangeOrderCaption[] = "Change Tag Printing Order of Information";
+inline constexpr char kNoDepartmentMessage[] = "No department so nothing saved";
+inline constexpr char kUnsafeDepartmentMessage[] =
+    "The first three characters of the department can not hold \\ / : * ? \" < > | "
+    "or control characters, so nothing saved";
+
+struct ChangeOrderControls {
+  ListBox fields;                 // the field catalogue
+  std::array<TextBox, 6> Text;    // Text1 to Text6 at indexes 0 to 5
+  ComboBox Dept;
+  Label Label1, Label2, Label3, Label4, Label5;
+  Button Command1, settoDefault;
+};
+
+class ChangeOrder {
+ public:
+  // The window as created, before Form_Load: the built-in layout in the
+  // boxes, the fixed captions, the lists empty.
+  ChangeOrder(common::Env& env, common::Messages& messages, TagWindowHost& host);
+
+  ChangeOrder(const ChangeOrder&) = delete;
+  ChangeOrder& operator=(const ChangeOrder&) = delete;
+
+  // Event procedures.
+  void Form_Load();
+  void Dept_Change();
+  void Dept_Click();
+  void Command1_Click();      // "Save Change"
+  void settoDefault_Click();  // "Set all back to default"
+
+  // What the user does, as the front ends report it.
+  void TypeDepartment(const std::string& text);  // a typed change of Dept: Dept_Change
+  void PickDepartment(int index);                // an item of Dept picked: Dept_Click
+  void TypeLayoutBox(int box, const std::string& text);  // box 1 to 6; no event
+  void CloseByFrame();
+
+  // What the opener does: the caption of Label1.
+  void SetLabel1Caption(const std::string& caption) { controls_.Label1.caption = caption; }
+
+  bool open() const { return open_; }
+  std::int16_t deptcount() const { return deptcount_; }
+  const ChangeOrderControls& controls() const { return controls_; }
+
+ private:
+  // The program setting the department text fires Dept_Change when it changes.
+  void SetDeptText(const std::string& text);
+  void LoadDepartmentLayout();
+  FieldLayout BoxTexts() const;
+  void CloseWindow();
+
+  common::Env& env_;
+  common::Messages& messages_;
+  TagWindowHost& host_;
+  ChangeOrderControls controls_;
+  std::int16_t deptcount_ = 0;
+  bool open_ = true;
+};
+
+// The lines of the field catalogue, in key order 1 to 9, then A to F.
+const std::array<const char*, 15>& FieldCatalogue();
+
+}  // namespace tag
+
+#endif  // TAG_CHANGE_ORDER_H_

@@ -1,0 +1,64 @@
+// Field layout files: which item fields a department's price tags print, and
+// where. A file holds six text lines, the left and right parts of the tag's
+// three printed lines (line 1 left, line 1 right, line 2 left, ...). Each
+// part names fields by runs of their key characters ("111 DDD": three
+// characters of the vendor number, three of the department).
+//
+// A department's file is named after the first three characters of its
+// text followed by "TAGS.dat"; "DEFTAGS.dat" belongs to DEFAULT, the layout
+// of every department without a file of its own.
+
+#ifndef TAG_FIELD_LAYOUT_FILE_H_
+#define TAG_FIELD_LAYOUT_FILE_H_
+
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "common/env.h"
+
+namespace tag {
+
+using FieldLayout = std::array<std::string, 6>;
+
+inline constexpr char kDefaultDepartment[] = "DEFAULT";
+inline constexpr char kDefaultFieldLayoutFile[] = "DEFTAGS.dat";
+
+// The layout a window shows before any file is read.
+const FieldLayout& BuiltInFieldLayout();
+
+enum class DepartmentText {
+  kUsable,
+  kTooShort,  // fewer than three characters once spaces are trimmed
+  kUnsafe,    // its first three characters cannot stand in a file name
+};
+
+// Whether a department text can name a field layout file. The first three
+// characters must not hold \ / : * ? " < > | or a control character: those
+// would name a file outside the data directory, or turn the name into a
+// pattern that matches other departments' files.
+DepartmentText CheckDepartmentText(std::string_view text);
+
+// True when none of `chars` is one of the characters above.
+bool SafeInFileName(std::string_view chars);
+
+// The first three characters of `text` followed by "TAGS.dat".
+// REQUIRES: CheckDepartmentText(text) == DepartmentText::kUsable.
+std::string FieldLayoutFileName(std::string_view text);
+
+// `text` with its letters in upper case (Windows-1252).
+std::string UpperCase(std::string_view text);
+
+// `text` without spaces at either end.
+std::string TrimSpaces(std::string_view text);
+
+// Reads up to six fields of `name` into `layout` in order; the parts that a
+// short file does not reach keep what they held. Throws common::FileError.
+void ReadFieldLayout(common::Env& env, const std::string& name, FieldLayout& layout);
+
+// Replaces `name` with the six parts of `layout`, each an unchanged text line.
+void WriteFieldLayout(common::Env& env, const std::string& name, const FieldLayout& layout);
+
+}  // namespace tag
+
+#endif  // TAG_FIELD_LAYOUT_FILE_H_

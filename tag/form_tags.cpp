@@ -1,0 +1,277 @@
+#include "tag/form_tags.h"
+
+#include <algorithm>
+
+#include "common/file_names.h"
+#include "common/number_text.h"
+#include "tag/micro_adjust_file.h"
+
+namespace tag {
+
+namespace {
+
+constexpr char kMoreThanFour[] = "Can't print more than 4 across.";
+constexpr char kLessThanOne[] = "Can't print less than 1 across.";
+constexpr char kOutOfOrder[] = "Tab settings must be larger with each tab position";
+constexpr char kClickSaveChangeFirst[] =
+    "It is easier if you click on Save Change before clicking on the List.";
+constexpr char kMicroAdjustNote[] =
+    "This should be clicked if you can not seem to adjust the vertical spacing on your "
+    "particular printer so that it matches the tags exactly.  The number of lines between tags "
+    "will become the number of dots.  This will not work on some printers.";
+
+constexpr char kCurrentSettings[] = "CURRENT SETTINGS";
+constexpr char kCurrentPositions[] = "Current positions";
+constexpr char kPositionLetters[] = "ABCDEFGH";
+
+// Left edges of the preview boxes A to H as the window is designed; A, B, G
+// and H never move, the 3- and 4-across previews move C to F.
+constexpr std::array<int, 8> kDesignLefts{360, 1560, 3120, 4440, 6000, 7320, 7080, 8400};
+constexpr std::array<int, 4> kLeftsThreeAcross{3120, 4440, 6000, 7320};
+constexpr std::array<int, 4> kLeftsFourAcross{2500, 3820, 4760, 6080};
+
+constexpr int kLetterOffset = (kPreviewBoxWidth - kPreviewLetterWidth) / 2;
+
+}  // namespace
+
+FormTags::FormTags(common::Env& env, common::Messages& messages, TagWindowHost& host,
+                   TagLayout& layout)
+    : env_(env), messages_(messages), host_(host), layout_(layout) {
+  controls_.Label7.caption = "Point to the line on this list that you want to change and click.";
+  controls_.Label12.caption = "Change box";
+  controls_.Command1.caption = "Save Change";
+  controls_.Label8.caption = "Always set the Font Size first";
+  controls_.microadjust.caption = "Turn on Micro-adjust of vertical spacing between tags";
+  controls_.microadjustfactor.text = "0";
+  controls_.microadjustfactor.visible = false;
+  controls_.save.caption = "Save/Exit";
+  controls_.Command2.caption = "Change Order";
+  controls_.Label14.caption = "Click here to change what is printed on each tag.";
+  for (int i = 0; i < 8; ++i) {
+    controls_.Text[i].text = " ";
+    controls_.Text[i].left = kDesignLefts[i];
+    controls_.letters[i].caption = std::string(1, kPositionLetters[i]);
+  }
+  for (int tag = 0; tag < 4; ++tag) controls_.Line[8 + tag].white = true;
+  MovePreview({kDesignLefts[2], kDesignLefts[3], kDesignLefts[4], kDesignLefts[5]});
+}
+
+FormTags::~FormTags() = default;
+
+void FormTags::Form_Load() {
+  showacross2();
+  if (MicroAdjustIsOn(env_)) {
+    // The box is still unchecked while the factor goes in, so its change
+    // writes nothing; skipclick keeps the check from acting as a click.
+    SetFactorText(ReadMicroAdjustFactor(env_));
+    skipclick_ = "N";
+    SetMicroAdjustChecked(true);
+    controls_.microadjustfactor.visible = true;
+    skipclick_.clear();
+  }
+  layout_.tagfile = kTagFile;
+  if (!common::FileExists(env_, layout_.tagfile)) WriteDefaultLayout(env_, layout_.tagfile);
+  loadsettings();
+}
+
+void FormTags::loadsettings() {
+  controls_.List1.Clear();
+  ReadLayout(env_, layout_);
+  auto& lines = controls_.List1.lines;
+  lines.push_back(kCurrentSettings);
+  for (int position = 1; position <= 8; ++position) lines.push_back(PositionLine(position));
+  switch (layout_.numacross) {
+    case 1: showacross1(); break;
+    case 2: showacross2(); break;
+    case 3: showacross3(); break;
+    case 4: showacross4(); break;
+    default: break;
+  }
+  lines.push_back(FontSizeLine());
+  lines.push_back(NumberAcrossLine());
+  controls_.commandset.caption = layout_.tagfile;
+}
+
+void FormTags::showacross1() { ShowAcross(1); }
+void FormTags::showacross2() { ShowAcross(2); }
+
+void FormTags::showacross3() {
+  MovePreview(kLeftsThreeAcross);
+  ShowAcross(3);
+}
+
+void FormTags::showacross4() {
+  MovePreview(kLeftsFourAcross);
+  ShowAcross(4);
+}
+
+void FormTags::ShowAcross(int across) {
+  for (int i = 0; i < 8; ++i) {
+    const bool shown = i < 2 * across;
+    controls_.Text[i].visible = shown;
+    controls_.letters[i].visible = shown;
+    controls_.Line[i].visible = shown;
+  }
+  for (int tag = 0; tag < 4; ++tag) controls_.Line[8 + tag].visible = tag < across;
+}
+
+void FormTags::MovePreview(const std::array<int, 4>& lefts_c_to_f) {
+  for (int i = 0; i < 4; ++i) controls_.Text[2 + i].left = lefts_c_to_f[i];
+  for (int i = 0; i < 8; ++i) {
+    const int left = controls_.Text[i].left;
+    controls_.letters[i].left = left + kLetterOffset;
+    LineShape& line = controls_.Line[i];
+    line.x1 = line.x2 = left + kPreviewBoxWidth / 2;
+    line.y1 = kPreviewLetterTop;
+    line.y2 = kPreviewBoxTop + kPreviewBoxHeight;
+  }
+  for (int tag = 0; tag < 4; ++tag) {
+    LineShape& line = controls_.Line[8 + tag];
+    line.x1 = controls_.Text[2 * tag].left + kPreviewBoxWidth;
+    line.x2 = controls_.Text[2 * tag + 1].left;
+    line.y1 = line.y2 = kPreviewBoxTop + kPreviewBoxHeight / 2;
+  }
+}
+
+std::string FormTags::PositionLine(int position) const {
+  return std::string("Position ") + kPositionLetters[position - 1] +
+         " is now: " + common::NumberText(layout_.tabpos[position]);
+}
+
+std::string FormTags::FontSizeLine() const {
+  return "The font size is now: " + common::NumberText(layout_.fontsize);
+}
+
+std::string FormTags::NumberAcrossLine() const {
+  return "The number across: " + common::NumberText(layout_.numacross);
+}
+
+void FormTags::ShowSettings(const char* first_line) {
+  controls_.List1.Clear();
+  auto& lines = controls_.List1.lines;
+  lines.push_back(first_line);
+  for (int position = 1; position <= 8; ++position) lines.push_back(PositionLine(position));
+  lines.push_back(FontSizeLine());
+  lines.push_back(NumberAcrossLine());
+}
+
+void FormTags::List1_Click() {
+  pickedline_ = common::SaturateToInt16(controls_.List1.list_index);
+  host_.ProcessPendingEvents();
+  host_.MoveFocusToChangeBox();
+}
+
+void FormTags::tabbox_GotFocus() {
+  edititem_ = pickedline_;
+  if (edititem_ <= 0) {
+    if (controls_.List1.SelectedText() != kCurrentSettings) {
+      messages_.ShowMessage(kClickSaveChangeFirst);
+    }
+  } else if (edititem_ <= 8) {
+    controls_.tabbox.text = common::NumberText(layout_.tabpos[edititem_]);
+  } else if (edititem_ == 9) {
+    controls_.tabbox.text = common::NumberText(layout_.fontsize);
+  } else if (edititem_ == 10) {
+    controls_.tabbox.text = common::NumberText(layout_.numacross);
+  }
+}
+
+void FormTags::tabbox_LostFocus() {
+  if (edititem_ <= 0 || edititem_ > 10) return;
+  const double value = common::LeadingNumber(controls_.tabbox.text);
+  if (edititem_ == 9) {
+    layout_.fontsize = ToFontSize(value);
+  } else if (edititem_ == 10) {
+    layout_.numacross = common::RoundToInt16(value);
+  } else {
+    layout_.tabpos[edititem_] = common::RoundToInt16(value);
+  }
+  ShowSettings(kCurrentPositions);
+  controls_.tabbox.text.clear();
+}
+
+void FormTags::Command1_Click() {
+  if (layout_.numacross > 4) {
+    messages_.ShowMessage(kMoreThanFour);
+    layout_.numacross = 4;
+  }
+  if (layout_.numacross < 1) {
+    messages_.ShowMessage(kLessThanOne);
+    layout_.numacross = 1;
+  }
+  switch (layout_.numacross) {
+    case 1: showacross1(); break;
+    case 2: showacross2(); break;
+    case 3: showacross3(); break;
+    default: showacross4(); break;
+  }
+}
+
+void FormTags::save_Click() {
+  // Only the positions of the tags in use are compared, and never past H: a
+  // number across above 4 that "Save Change" did not correct is written as
+  // it stands.
+  const int last = std::min(2 * static_cast<int>(layout_.numacross), 8);
+  for (int i = 2; i <= last; ++i) {
+    if (layout_.tabpos[i] <= layout_.tabpos[i - 1]) messages_.ShowMessage(kOutOfOrder);
+  }
+  WriteLayout(env_, layout_);
+  host_.EndProgram();
+}
+
+void FormTags::Command2_Click() {
+  if (!change_order_ || !change_order_->open()) {
+    change_order_ = std::make_unique<ChangeOrder>(env_, messages_, host_);
+    change_order_->Form_Load();
+  }
+  host_.ShowChangeOrder(*change_order_);
+  change_order_->SetLabel1Caption(kChangeOrderInstructions);
+}
+
+void FormTags::microadjust_Click() {
+  if (skipclick_ == "N") return;
+  messages_.ShowMessage(kMicroAdjustNote);
+  if (controls_.microadjust.checked) {
+    SwitchMicroAdjustOn(env_);
+    controls_.microadjustfactor.visible = true;
+  } else if (MicroAdjustIsOn(env_)) {
+    SwitchMicroAdjustOff(env_);
+    controls_.microadjustfactor.visible = false;
+  }
+}
+
+void FormTags::microadjustfactor_Change() {
+  if (controls_.microadjust.checked) WriteMicroAdjustFactor(env_, controls_.microadjustfactor.text);
+}
+
+void FormTags::ClickSettingsLine(int index) {
+  if (index < 0 || index >= static_cast<int>(controls_.List1.lines.size())) return;
+  controls_.List1.list_index = index;
+  List1_Click();
+}
+
+void FormTags::TypeChangeBox(const std::string& text) { controls_.tabbox.text = text; }
+
+void FormTags::ClickMicroAdjust() {
+  controls_.microadjust.checked = !controls_.microadjust.checked;
+  microadjust_Click();
+}
+
+void FormTags::TypeFactor(const std::string& text) {
+  controls_.microadjustfactor.text = text;
+  microadjustfactor_Change();
+}
+
+void FormTags::SetFactorText(const std::string& text) {
+  if (controls_.microadjustfactor.text == text) return;
+  controls_.microadjustfactor.text = text;
+  microadjustfactor_Change();
+}
+
+void FormTags::SetMicroAdjustChecked(bool checked) {
+  if (controls_.microadjust.checked == checked) return;
+  controls_.microadjust.checked = checked;
+  microadjust_Click();
+}
+
+}  // namespace tag

@@ -1,0 +1,166 @@
+#include "tag/qt/change_order_view.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFontDatabase>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+#include "common/qt/qt_messages.h"
+
+namespace tag {
+
+namespace {
+
+using common::FromWindows1252;
+using common::ToWindows1252;
+
+QLabel* MakeLabel(const Label& label, const char* name, QWidget* parent) {
+  auto* widget = new QLabel(FromWindows1252(label.caption), parent);
+  widget->setObjectName(name);
+  widget->setWordWrap(true);
+  return widget;
+}
+
+QPushButton* MakeButton(const Button& button, const char* name, QWidget* parent) {
+  auto* widget = new QPushButton(FromWindows1252(button.caption), parent);
+  widget->setObjectName(name);
+  widget->setAutoDefault(false);
+  return widget;
+}
+
+QStringList Texts(const std::vector<std::string>& lines) {
+  QStringList texts;
+  for (const std::string& line : lines) texts << FromWindows1252(line);
+  return texts;
+}
+
+}  // namespace
+
+QFont FixedPitchFont() {
+  if (QFontDatabase::families().contains("Courier New")) return QFont("Courier New", 10);
+  QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+  font.setStyleHint(QFont::TypeWriter);
+  return font;
+}
+
+ChangeOrderView::ChangeOrderView(ChangeOrder& logic, EventRunner& runner)
+    : logic_(logic), runner_(runner) {
+  setObjectName("ChangeOrder");
+  setWindowTitle(kChangeOrderCaption);
+  setAttribute(Qt::WA_DeleteOnClose);
+  Build();
+  Render();
+}
+
+void ChangeOrderView::Build() {
+  const ChangeOrderControls& c = logic_.controls();
+  const QFont fixed = FixedPitchFont();
+  auto* outer = new QVBoxLayout(this);
+  outer->setSizeConstraint(QLayout::SetMinimumSize);
+
+  outer->addWidget(MakeLabel(c.Label5, "Label5", this));
+  fields_ = new QListWidget(this);
+  fields_->setObjectName("fields");
+  fields_->setFont(fixed);
+  fields_->setMinimumWidth(QFontMetrics(fixed).horizontalAdvance(QString(52, QChar('M'))));
+  // Tall enough for the whole catalogue.
+  fields_->setMinimumHeight(15 * (QFontMetrics(fixed).lineSpacing() + 2) + 2 * fields_->frameWidth() + 4);
+  outer->addWidget(fields_);
+
+  // The six layout boxes in their three tag lines, the instructions beside them.
+  auto* middle = new QHBoxLayout();
+  auto* boxes = new QGridLayout();
+  for (int i = 0; i < 6; ++i) {
+    text_[i] = new QLineEdit(this);
+    text_[i]->setObjectName(QString("Text%1").arg(i + 1));
+    text_[i]->setFont(fixed);
+    text_[i]->setMinimumWidth(QFontMetrics(fixed).horizontalAdvance(QString(26, QChar('M'))));
+    boxes->addWidget(text_[i], i / 2, i % 2);
+    connect(text_[i], &QLineEdit::textEdited, this, [this, i](const QString& text) {
+      runner_.Run([this, i, text] { logic_.TypeLayoutBox(i + 1, ToWindows1252(text)); });
+    });
+  }
+  auto* department = new QHBoxLayout();
+  department->addWidget(MakeLabel(c.Label2, "Label2", this));
+  dept_ = new QComboBox(this);
+  dept_->setObjectName("Dept");
+  dept_->setEditable(true);
+  dept_->setInsertPolicy(QComboBox::NoInsert);
+  dept_->setCompleter(nullptr);  // the typed text stays as typed
+  dept_->setMinimumContentsLength(28);
+  department->addWidget(dept_, 1);
+  boxes->addLayout(department, 3, 0, 1, 2);
+  boxes->addWidget(MakeLabel(c.Label4, "Label4", this), 4, 0, 1, 2);
+  middle->addLayout(boxes);
+  label1_ = MakeLabel(c.Label1, "Label1", this);
+  // The opener sets the instructions after the window is shown: room for them.
+  label1_->setMinimumWidth(300);
+  label1_->setMinimumHeight(9 * label1_->fontMetrics().lineSpacing());
+  label1_->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+  middle->addWidget(label1_, 1);
+  outer->addLayout(middle);
+
+  auto* bottom = new QHBoxLayout();
+  auto* command1 = MakeButton(c.Command1, "Command1", this);
+  auto* set_to_default = MakeButton(c.settoDefault, "settoDefault", this);
+  bottom->addWidget(command1);
+  bottom->addWidget(set_to_default);
+  bottom->addWidget(MakeLabel(c.Label3, "Label3", this), 1);
+  outer->addLayout(bottom);
+
+  connect(dept_->lineEdit(), &QLineEdit::textEdited, this, [this](const QString& text) {
+    runner_.Run([this, text] { logic_.TypeDepartment(ToWindows1252(text)); });
+  });
+  connect(dept_, &QComboBox::activated, this,
+          [this](int index) { runner_.Run([this, index] { logic_.PickDepartment(index); }); });
+  connect(command1, &QPushButton::clicked, this,
+          [this] { runner_.Run([this] { logic_.Command1_Click(); }); });
+  connect(set_to_default, &QPushButton::clicked, this,
+          [this] { runner_.Run([this] { logic_.settoDefault_Click(); }); });
+}
+
+void ChangeOrderView::Render() {
+  const ChangeOrderControls& c = logic_.controls();
+  const QStringList fields = Texts(c.fields.lines);
+  if (fields_->count() != fields.size()) {
+    fields_->clear();
+    fields_->addItems(fields);
+  }
+  for (std::size_t i = 0; i < text_.size(); ++i) {
+    const QString text = FromWindows1252(c.Text[i].text);
+    if (text_[i]->text() != text) {
+      const QSignalBlocker blocker(text_[i]);
+      text_[i]->setText(text);
+    }
+  }
+  {
+    const QSignalBlocker blocker(dept_);
+    const QStringList items = Texts(c.Dept.items);
+    QStringList shown;
+    for (int i = 0; i < dept_->count(); ++i) shown << dept_->itemText(i);
+    if (items != shown) {
+      dept_->clear();
+      dept_->addItems(items);
+    }
+    const QString text = FromWindows1252(c.Dept.text);
+    if (dept_->currentText() != text) {
+      const QSignalBlocker line_blocker(dept_->lineEdit());
+      dept_->setEditText(text);
+    }
+  }
+  label1_->setText(FromWindows1252(c.Label1.caption));
+}
+
+void ChangeOrderView::closeEvent(QCloseEvent* event) {
+  if (logic_.open()) runner_.Run([this] { logic_.CloseByFrame(); });
+  event->accept();
+}
+
+}  // namespace tag

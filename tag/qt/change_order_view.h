@@ -1,0 +1,48 @@
+// ChangeOrderView: the Qt window of the department tag field order. It draws
+// the window state of its ChangeOrder logic and turns what the user does
+// into its event procedures. It deletes itself once closed.
+
+#ifndef TAG_QT_CHANGE_ORDER_VIEW_H_
+#define TAG_QT_CHANGE_ORDER_VIEW_H_
+
+#include <QWidget>
+#include <array>
+
+#include "tag/change_order.h"
+#include "tag/qt/event_runner.h"
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+
+namespace tag {
+
+class ChangeOrderView : public QWidget {
+ public:
+  ChangeOrderView(ChangeOrder& logic, EventRunner& runner);
+
+  void Render();
+  ChangeOrder& logic() { return logic_; }
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void Build();
+
+  ChangeOrder& logic_;
+  EventRunner& runner_;
+  QListWidget* fields_;
+  std::array<QLineEdit*, 6> text_;
+  QComboBox* dept_;
+  QLabel* label1_;
+};
+
+// Courier New, or the system's fixed-pitch font where that is missing.
+QFont FixedPitchFont();
+
+}  // namespace tag
+
+#endif  // TAG_QT_CHANGE_ORDER_VIEW_H_

@@ -1,0 +1,20 @@
+// EventRunner: how a Qt view runs an event procedure of its window logic:
+// guarded, so that no exception crosses Qt's event loop, and followed by a
+// redraw of every window from the logic's state.
+
+#ifndef TAG_QT_EVENT_RUNNER_H_
+#define TAG_QT_EVENT_RUNNER_H_
+
+#include <functional>
+
+namespace tag {
+
+class EventRunner {
+ public:
+  virtual ~EventRunner() = default;
+  virtual void Run(const std::function<void()>& procedure) = 0;
+};
+
+}  // namespace tag
+
+#endif  // TAG_QT_EVENT_RUNNER_H_

@@ -1,0 +1,56 @@
+// FormTagsView: the Qt window of formTags. It draws the window state of its
+// FormTags logic and turns what the user does into its event procedures.
+// The change box reports its focus events for moves between the controls of
+// the program; a message box or another window taking the focus for a
+// moment is no such move.
+
+#ifndef TAG_QT_FORM_TAGS_VIEW_H_
+#define TAG_QT_FORM_TAGS_VIEW_H_
+
+#include <QWidget>
+
+#include "tag/form_tags.h"
+#include "tag/qt/event_runner.h"
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace tag {
+
+class PreviewWidget;
+class SettingsList;
+
+class FormTagsView : public QWidget {
+ public:
+  FormTagsView(FormTags& logic, EventRunner& runner);
+
+  // Draws the window state of the logic.
+  void Render();
+  // Moves the keyboard focus to the change box.
+  void FocusChangeBox();
+  void FocusSettingsList();
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void Build();
+
+  FormTags& logic_;
+  EventRunner& runner_;
+  PreviewWidget* preview_;
+  SettingsList* list_;
+  QLabel* commandset_;
+  QLineEdit* tabbox_;
+  QPushButton* command1_;
+  QCheckBox* microadjust_;
+  QLineEdit* factor_;
+  QPushButton* save_;
+  QPushButton* command2_;
+};
+
+}  // namespace tag
+
+#endif  // TAG_QT_FORM_TAGS_VIEW_H_

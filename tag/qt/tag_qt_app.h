@@ -1,0 +1,68 @@
+// TagQtApp: Tag in Qt windows. It owns the tag layout, the logic of formTags
+// and the windows that show it, answers the logic's requests (focus, the
+// department window, ending the program) and runs every event procedure
+// guarded, redrawing the windows after each.
+//
+// REQUIRES: a QApplication exists for the whole life of a TagQtApp.
+
+#ifndef TAG_QT_TAG_QT_APP_H_
+#define TAG_QT_TAG_QT_APP_H_
+
+#include <QPointer>
+#include <QString>
+#include <memory>
+
+#include "common/env.h"
+#include "common/messages.h"
+#include "common/qt/qt_window_host.h"
+#include "tag/form_tags.h"
+#include "tag/qt/event_runner.h"
+#include "tag/tag_window_host.h"
+
+namespace tag {
+
+class ChangeOrderView;
+class FormTagsView;
+
+class TagQtApp : public TagWindowHost, public EventRunner {
+ public:
+  TagQtApp(common::Env& env, common::Messages& messages, QString title);
+  ~TagQtApp() override;
+
+  // Runs Form_Load and shows formTags with the focus in the settings list.
+  // False when a file error ended the start (it has been reported).
+  bool Start();
+  // Runs the event loop after Start(); returns the exit status.
+  int Exec();
+
+  FormTags& form() { return form_; }
+  FormTagsView* form_view() { return form_view_.get(); }
+  // The department window, or null while it is closed.
+  ChangeOrderView* change_order_view();
+  bool ended() const { return window_host_.ended(); }
+
+  // EventRunner
+  void Run(const std::function<void()>& procedure) override;
+
+  // TagWindowHost
+  void ProcessPendingEvents() override;
+  void SetBusyPointer(bool busy) override;
+  void EndProgram() override;
+  void MoveFocusToChangeBox() override;
+  void ShowChangeOrder(ChangeOrder& window) override;
+  void CloseChangeOrder() override;
+
+ private:
+  void RenderAll();
+
+  QString title_;
+  common::QtWindowHost window_host_;
+  TagLayout layout_;
+  FormTags form_;
+  std::unique_ptr<FormTagsView> form_view_;
+  QPointer<ChangeOrderView> change_order_view_;
+};
+
+}  // namespace tag
+
+#endif  // TAG_QT_TAG_QT_APP_H_

@@ -1,0 +1,263 @@
+#include "tag/terminal/tag_terminal.h"
+
+#include <charconv>
+#include <exception>
+#include <iomanip>
+#include <ostream>
+#include <string>
+
+#include "common/terminal/terminal_io.h"
+#include "common/terminal/terminal_messages.h"
+#include "tag/change_order.h"
+#include "tag/form_tags.h"
+#include "tag/tag_window_host.h"
+
+namespace tag {
+
+const char kTerminalHelp[] =
+    "Terminal mode: one command per line.\n"
+    "Layout window (tags layout):\n"
+    "  0 to 10  click that line of the settings list; the change box then shows\n"
+    "           its text and the next line is its new text (an empty line keeps it)\n"
+    "  e        go into the change box without clicking the list, as above\n"
+    "  s        Save Change\n"
+    "  x        Save/Exit: write the layout and end\n"
+    "  m        click the micro-adjust check box\n"
+    "  f        the next line is the new text of the micro-adjust factor box\n"
+    "  o        Change Order: open the department window\n"
+    "  q        close the window without saving and end (so does the end of input)\n"
+    "Department window (Change Tag Printing Order of Information):\n"
+    "  d        the next line is the typed department text\n"
+    "  p        the next line is a department list number to pick (0 is DEFAULT)\n"
+    "  1 to 6   the next line is the new text of that layout box\n"
+    "  s        Save Change\n"
+    "  r        Set all back to default\n"
+    "  b        back to the layout window; the department window stays open\n"
+    "  q        close the department window\n"
+    "The end of input ends the program; nothing more is written.\n";
+
+namespace {
+
+constexpr char kLayoutCommands[] =
+    "Commands: 0-10 pick a setting, e change box, s Save Change, x Save/Exit, m micro-adjust, "
+    "f factor, o Change Order, q quit";
+constexpr char kDepartmentCommands[] =
+    "Commands: d department text, p pick department, 1-6 layout box, s Save Change, "
+    "r Set all back to default, b back, q close";
+
+// The whole number `text` holds, or -1.
+int CommandNumber(const std::string& text) {
+  int value = -1;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (error != std::errc() || end != text.data() + text.size() || value < 0) return -1;
+  return value;
+}
+
+std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
+
+class TerminalFrontEnd : public TagWindowHost {
+ public:
+  TerminalFrontEnd(common::Env& env, common::TerminalIo& io, const std::string& title)
+      : io_(io), messages_(io, title), form_(env, messages_, *this, layout_) {}
+
+  void Run() {
+    form_.Form_Load();
+    PrintLayoutWindow();
+    while (!ended_) {
+      if (department_ != nullptr) {
+        DepartmentCommand();
+      } else {
+        LayoutCommand();
+      }
+    }
+  }
+
+  // TagWindowHost
+  void ProcessPendingEvents() override {}
+  void SetBusyPointer(bool) override {}
+  void EndProgram() override { ended_ = true; }
+  void MoveFocusToChangeBox() override { focus_requested_ = true; }
+  void ShowChangeOrder(ChangeOrder& window) override { department_ = &window; }
+  void CloseChangeOrder() override { department_ = nullptr; }
+
+ private:
+  // Reads the next line after `prompt`; at the end of input the program ends.
+  bool Read(const std::string& prompt, std::string& line) {
+    io_.out() << prompt;
+    if (io_.ReadLine(line)) return true;
+    io_.out() << "\n";
+    ended_ = true;
+    return false;
+  }
+
+  void LayoutCommand() {
+    std::string line;
+    if (!Read("tags layout> ", line)) return;
+    const std::string command = common::Trimmed(line);
+    if (command.empty()) return;
+    const int number = CommandNumber(command);
+    if (number >= 0 && number <= 10) {
+      form_.ClickSettingsLine(number);
+    } else if (command == "e") {
+      MoveFocusToChangeBox();
+    } else if (command == "s") {
+      form_.Command1_Click();
+    } else if (command == "x") {
+      form_.save_Click();
+    } else if (command == "m") {
+      form_.ClickMicroAdjust();
+    } else if (command == "f") {
+      if (!Read("New text of the factor box: ", line)) return;
+      form_.TypeFactor(line);
+    } else if (command == "o") {
+      form_.Command2_Click();
+    } else if (command == "q") {
+      ended_ = true;  // closed by its frame: nothing is written
+      return;
+    } else {
+      io_.out() << "Unknown command \"" << command << "\".\n" << kLayoutCommands << "\n";
+      return;
+    }
+    if (focus_requested_) EditChangeBox();
+    if (ended_) return;
+    PrintActiveWindow();
+  }
+
+  // The focus in the change box: it shows its text, takes the next line
+  // and loses the focus again.
+  void EditChangeBox() {
+    focus_requested_ = false;
+    form_.tabbox_GotFocus();
+    io_.out() << "Change box: ";
+    io_.PrintLine(Quoted(form_.controls().tabbox.text));
+    std::string line;
+    if (!Read("New text (an empty line keeps it): ", line)) return;
+    if (!line.empty()) form_.TypeChangeBox(line);
+    form_.tabbox_LostFocus();
+  }
+
+  void DepartmentCommand() {
+    ChangeOrder& window = *department_;
+    std::string line;
+    if (!Read("department window> ", line)) return;
+    const std::string command = common::Trimmed(line);
+    if (command.empty()) return;
+    const int box = CommandNumber(command);
+    if (box >= 1 && box <= 6) {
+      if (!Read("New text of layout box " + command + ": ", line)) return;
+      window.TypeLayoutBox(box, line);
+    } else if (command == "d") {
+      if (!Read("Department text: ", line)) return;
+      window.TypeDepartment(line);
+    } else if (command == "p") {
+      if (!Read("Department number: ", line)) return;
+      const int index = CommandNumber(common::Trimmed(line));
+      if (index < 0 || index >= static_cast<int>(window.controls().Dept.items.size())) {
+        io_.out() << "There is no department number \"" << common::Trimmed(line) << "\".\n";
+        return;
+      }
+      window.PickDepartment(index);
+    } else if (command == "s") {
+      window.Command1_Click();
+    } else if (command == "r") {
+      window.settoDefault_Click();
+    } else if (command == "b") {
+      department_ = nullptr;
+    } else if (command == "q") {
+      window.CloseByFrame();
+      department_ = nullptr;
+    } else {
+      io_.out() << "Unknown command \"" << command << "\".\n" << kDepartmentCommands << "\n";
+      return;
+    }
+    if (ended_) return;
+    PrintActiveWindow();
+  }
+
+  void PrintActiveWindow() {
+    if (department_ == nullptr) {
+      PrintLayoutWindow();
+    } else {
+      PrintDepartmentWindow();
+    }
+  }
+
+  void PrintLayoutWindow() {
+    const FormTagsControls& c = form_.controls();
+    std::ostream& out = io_.out();
+    out << "\n== " << kFormTagsCaption << " ==\n";
+    out << "Settings of " << c.commandset.caption << ":\n";
+    for (std::size_t i = 0; i < c.List1.lines.size(); ++i) {
+      out << std::setw(4) << i << "  ";
+      io_.PrintLine(c.List1.lines[i]);
+    }
+    out << "Preview:";
+    for (std::size_t i = 0; i < c.Text.size(); ++i) {
+      if (c.Text[i].visible) out << " " << c.letters[i].caption;
+    }
+    out << "\n" << (c.microadjust.checked ? "[x] " : "[ ] ") << c.microadjust.caption << "\n";
+    out << "Micro-adjust factor: ";
+    io_.Print(Quoted(c.microadjustfactor.text));
+    out << (c.microadjustfactor.visible ? "\n" : " (box hidden)\n");
+    out << kLayoutCommands << "\n";
+    shown_department_ = nullptr;
+  }
+
+  void PrintDepartmentWindow() {
+    const ChangeOrderControls& c = department_->controls();
+    std::ostream& out = io_.out();
+    out << "\n== " << kChangeOrderCaption << " ==\n";
+    // The notes go with the window's first view after the layout window's.
+    if (department_ != shown_department_) {
+      for (const Label* label : {&c.Label5, &c.Label1, &c.Label4, &c.Label3}) {
+        if (!label->caption.empty()) io_.PrintLine(label->caption);
+      }
+      shown_department_ = department_;
+    }
+    out << "Fields:\n";
+    for (const std::string& line : c.fields.lines) out << "  " << line << "\n";
+    out << "Departments:\n";
+    for (std::size_t i = 0; i < c.Dept.items.size(); ++i) {
+      out << std::setw(4) << i << "  ";
+      io_.PrintLine(c.Dept.items[i]);
+    }
+    out << c.Label2.caption << ": ";
+    io_.PrintLine(Quoted(c.Dept.text));
+    out << "Layout boxes (tag line: left, right):\n";
+    for (int row = 0; row < 3; ++row) {
+      out << "  " << 2 * row + 1 << " ";
+      io_.Print(Quoted(c.Text[2 * row].text));
+      out << "   " << 2 * row + 2 << " ";
+      io_.PrintLine(Quoted(c.Text[2 * row + 1].text));
+    }
+    out << kDepartmentCommands << "\n";
+  }
+
+  common::TerminalIo& io_;
+  common::TerminalMessages messages_;
+  TagLayout layout_;
+  FormTags form_;
+  ChangeOrder* department_ = nullptr;        // the window commands go to, when set
+  const ChangeOrder* shown_department_ = nullptr;  // whose notes were printed last
+  bool focus_requested_ = false;
+  bool ended_ = false;
+};
+
+}  // namespace
+
+int RunTagTerminal(common::Env& env, std::istream& in, std::ostream& out, std::ostream& err,
+                   const common::ProgramInfo& info) {
+  common::TerminalIo io(in, out);
+  try {
+    TerminalFrontEnd front_end(env, io, info.title);
+    front_end.Run();
+  } catch (const std::exception& error) {
+    out.flush();
+    err << common::ErrorLine(info, error.what()) << "\n";
+    return 1;
+  }
+  out.flush();
+  return 0;
+}
+
+}  // namespace tag

@@ -1,0 +1,26 @@
+// The terminal front end of Tag: both windows as text, driven by one command
+// per line, by hand or through a pipe.
+
+#ifndef TAG_TERMINAL_TAG_TERMINAL_H_
+#define TAG_TERMINAL_TAG_TERMINAL_H_
+
+#include <iosfwd>
+
+#include "common/env.h"
+#include "common/startup.h"
+
+namespace tag {
+
+// The commands, as --help lists them.
+extern const char kTerminalHelp[];
+
+// Runs Tag on the data directory of `env`, reading commands from `in`. A
+// file error is reported as one line on `err`. Returns the exit status: 0
+// when the program ends as designed (Save/Exit, quit, end of input), 1
+// after a file error.
+int RunTagTerminal(common::Env& env, std::istream& in, std::ostream& out, std::ostream& err,
+                   const common::ProgramInfo& info);
+
+}  // namespace tag
+
+#endif  // TAG_TERMINAL_TAG_TERMINAL_H_
