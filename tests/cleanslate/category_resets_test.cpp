@@ -5,7 +5,6 @@
 #include "common/file_error.h"
 #include "common/posix_env.h"
 #include "tests/cleanslate/fakes.h"
-#include "tests/support/fault_env.h"
 #include "tests/support/scripted_messages.h"
 
 namespace cleanslate {
@@ -18,8 +17,6 @@ using cleanslate_testing::RecordingHost;
 using cleanslate_testing::Snapshot;
 using cleanslate_testing::Spaces;
 using cleanslate_testing::Zeros;
-using testing_support::FaultEnv;
-using testing_support::FaultOp;
 using testing_support::ScriptedMessages;
 using testing_support::TempDir;
 
@@ -31,7 +28,7 @@ constexpr char kSortNow[] =
 class CategoryResetsTest : public ::testing::Test {
  protected:
   TempDir dir_;
-  FaultEnv env_{dir_.path()};
+  common::PosixEnv env_{dir_.path()};
   ScriptedMessages messages_;
   FixedRandom random_;
   FixedClock clock_;
@@ -90,7 +87,7 @@ TEST_F(CategoryResetsTest, MissingCustomerCountChangesNothing) {
   };
   for (const Case& c : cases) {
     TempDir dir;
-    FaultEnv env(dir.path());
+    common::PosixEnv env(dir.path());
     ScriptedMessages messages;
     ActionContext context{env, messages, random_, clock_};
     dir.Write("cust.dat", std::string(180, 'c'));
@@ -121,16 +118,6 @@ TEST_F(CategoryResetsTest, CountBeyondTheFileAddsNoCustomers) {
   std::string expected = customers;
   for (int n = 0; n < 2; ++n) expected.replace(n * 180 + 102, 12, Spaces(12));
   EXPECT_EQ(dir_.Read("cust.dat"), expected);  // the balances "aaaa", "bbbb" read as 0
-}
-
-TEST_F(CategoryResetsTest, SalesFileThatCannotBeDeletedStopsTheReset) {
-  WriteCustomers(1, " 1\r\n");
-  for (const char* name : {"1.dat", "2.dat", "3.dat"}) dir_.Write(name, "x");
-  env_.FailNext(FaultOp::kRemove, "2.dat", EACCES);
-  EXPECT_THROW(ResetSalesFiles(context_, host_), common::FileError);
-  EXPECT_FALSE(dir_.Exists("1.dat"));
-  EXPECT_TRUE(dir_.Exists("2.dat"));
-  EXPECT_TRUE(messages_.texts().empty());
 }
 
 TEST_F(CategoryResetsTest, BalanceResetZeroesTheCountedBalances) {
@@ -237,14 +224,6 @@ TEST_F(CategoryResetsTest, RecordResetsTouchTheirFilesAndSayTheirMessage) {
     EXPECT_EQ(messages.shown()[0].text, c.message) << c.name;
     EXPECT_EQ(messages.shown()[0].buttons, common::Buttons::kOk) << c.name;
   }
-}
-
-TEST_F(CategoryResetsTest, FailedCountFileLeavesTheOldOneWhole) {
-  dir_.Write("supp.ptn", " 9\r\n 9\r\n");
-  env_.FailNext(FaultOp::kAppend, "supp.ptn", ENOSPC, 0, 2);
-  EXPECT_THROW(ResetSupplierFiles(context_), common::FileError);
-  EXPECT_EQ(dir_.Read("supp.ptn"), " 9\r\n 9\r\n");
-  EXPECT_TRUE(messages_.texts().empty());
 }
 
 }  // namespace

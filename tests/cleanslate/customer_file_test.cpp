@@ -90,11 +90,6 @@ TEST_F(CustomerFileTest, TestAccountNoteInTwoHalves) {
   EXPECT_EQ(dir_.Read("note.pt"), " 1" + Spaces(78) + "\r\n");
 }
 
-TEST(NoteDateTest, DropsTheCenturyOfTheYear) {
-  EXPECT_EQ(NoteDateFrom("04-30-1998"), "04-30-98");
-  EXPECT_EQ(NoteDateFrom("12-01-2031"), "12-01-31");
-}
-
 TEST_F(CustomerFileTest, CountIsTheFirstFieldOfCustPt) {
   struct Case {
     const char* name;

@@ -157,19 +157,6 @@ class MakefileViewTest : public QObject {
     QCOMPARE(Snapshot(dir), before);
   }
 
-  void ClosingTheWindowTouchesNothing() {
-    TempDir dir;
-    dir.Write("cust.dat", "customers");
-    const auto before = Snapshot(dir);
-    Program program(dir);
-    program.shown = &program.view;
-    BoxAnswerer answers({QMessageBox::Yes});
-    program.view.Load();
-    QVERIFY(QTest::qWaitForWindowExposed(&program.view));
-    QVERIFY(program.view.close());
-    QCOMPARE(Snapshot(dir), before);
-  }
-
   // Last: after an error the program only waits to end.
   void FileErrorIsShownAndWrittenAsOneLine() {
     TempDir dir;

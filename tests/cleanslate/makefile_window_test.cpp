@@ -80,13 +80,6 @@ TEST_F(MakefileWindowTest, LockMarkerInAnyCaseAndWithAnyContentStopsTheStart) {
   }
 }
 
-TEST_F(MakefileWindowTest, DirectoryNamedLikeTheMarkerDoesNotLock) {
-  dir_.MakeDirectory("nozero.dat");
-  messages_.Answer({Answer::kNo});
-  window_.Form_Load();
-  EXPECT_EQ(messages_.texts(), std::vector<std::string>{kDanger});
-}
-
 TEST_F(MakefileWindowTest, AnyAnswerButYesToTheDangerQuestionEndsSilently) {
   for (const Answer answer : {Answer::kNo, Answer::kCancel}) {
     ScriptedMessages messages;
