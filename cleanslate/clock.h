@@ -1,0 +1,26 @@
+// Clock: today's date, as the note records carry it. Tests give a fixed day.
+
+#ifndef CLEANSLATE_CLOCK_H_
+#define CLEANSLATE_CLOCK_H_
+
+#include <string>
+
+namespace cleanslate {
+
+class Clock {
+ public:
+  virtual ~Clock() = default;
+  // Today as "mm-dd-yyyy": two-digit month and day with leading zeros, the
+  // four-digit year, hyphens ("04-30-1998").
+  virtual std::string Today() = 0;
+};
+
+// The computer's local date.
+class SystemClock : public Clock {
+ public:
+  std::string Today() override;
+};
+
+}  // namespace cleanslate
+
+#endif  // CLEANSLATE_CLOCK_H_

@@ -1,0 +1,27 @@
+// The questions the reset utility asks of its own before an action: the
+// category confirmation, and the lock that ends all resets for good.
+
+#ifndef CLEANSLATE_CONFIRMATIONS_H_
+#define CLEANSLATE_CONFIRMATIONS_H_
+
+#include <string>
+
+#include "cleanslate/action_context.h"
+#include "common/messages.h"
+#include "common/window_host.h"
+
+namespace cleanslate {
+
+// Asks `sentence` and "Are you sure that you want to do this?" with Yes, No
+// and Cancel, No the default. True on Yes. Any other answer shows that
+// nothing was done and ends the program; false then.
+bool ConfirmCategory(common::Messages& messages, common::WindowHost& host,
+                     const std::string& sentence);
+
+// Asks whether to lock the utility for good; on Yes writes the lock marker.
+// Tells the user the outcome either way.
+void LockZeroing(const ActionContext& context);
+
+}  // namespace cleanslate
+
+#endif  // CLEANSLATE_CONFIRMATIONS_H_

@@ -1,0 +1,20 @@
+// FullReset: "Zero everything". Deletes every data file of the store and
+// writes the complete initial data set in a fixed order of steps, then ends
+// the program. Runs only after the user answered Yes to its warning.
+
+#ifndef CLEANSLATE_FULL_RESET_H_
+#define CLEANSLATE_FULL_RESET_H_
+
+#include "cleanslate/action_context.h"
+#include "common/window_host.h"
+
+namespace cleanslate {
+
+// Shows the busy pointer through `host`, lets pending window events through
+// between steps, and ends the program through `host` when done. Throws
+// FileError at the first step that fails; what was done before stays done.
+void FullReset(const ActionContext& context, common::WindowHost& host);
+
+}  // namespace cleanslate
+
+#endif  // CLEANSLATE_FULL_RESET_H_

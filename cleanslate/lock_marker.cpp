@@ -1,0 +1,16 @@
+#include "cleanslate/lock_marker.h"
+
+#include "common/file_names.h"
+#include "common/line_file.h"
+
+namespace cleanslate {
+
+bool ZeroingLocked(common::Env& env) { return common::FileExists(env, kLockMarker); }
+
+void WriteLockMarker(common::Env& env) {
+  common::LineFileWriter file(env, kLockMarker);
+  common::WriteTextLine(file, "No Zero");
+  file.Close();
+}
+
+}  // namespace cleanslate

@@ -1,0 +1,58 @@
+// The window "makefile" of the reset utility, without any toolkit: the state
+// of its controls as plain data and its two event procedures. Form_Load runs
+// the two safety gates and fills the choice list; List1_Click dispatches the
+// picked choice to its action and, for every known choice, ends the program.
+// Messages go through the context's Messages; repaints, the busy pointer and
+// the end of the program through the WindowHost. A file error leaves an
+// event procedure as FileError, for the front end to report.
+
+#ifndef CLEANSLATE_MAKEFILE_WINDOW_H_
+#define CLEANSLATE_MAKEFILE_WINDOW_H_
+
+#include <string>
+#include <vector>
+
+#include "cleanslate/action_context.h"
+#include "common/window_host.h"
+
+namespace cleanslate {
+
+inline constexpr char kMakefileCaption[] = "Making Files for Brillora Program ";
+inline constexpr char kMakefileHeading[] = "Zeroing Files";  // the caption of Command1
+
+struct ListBox {
+  std::vector<std::string> lines;
+  int list_index = -1;  // the picked line, 0 first
+  bool visible = true;
+};
+
+class MakefileWindow {
+ public:
+  MakefileWindow(const ActionContext& context, common::WindowHost& host);
+
+  MakefileWindow(const MakefileWindow&) = delete;
+  MakefileWindow& operator=(const MakefileWindow&) = delete;
+
+  // The start: the lock test, the danger question, then the window shown
+  // with the fourteen choices. Either gate may end the program instead.
+  void Form_Load();
+
+  // The pick of List1.list_index. Ignored while the list is hidden.
+  void List1_Click();
+
+  // Whether Form_Load has shown the window.
+  bool visible() const { return visible_; }
+
+  ListBox List1;
+
+ private:
+  void Dispatch(int choice_index);
+
+  ActionContext context_;
+  common::WindowHost& host_;
+  bool visible_ = false;
+};
+
+}  // namespace cleanslate
+
+#endif  // CLEANSLATE_MAKEFILE_WINDOW_H_

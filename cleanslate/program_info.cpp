@@ -1,0 +1,26 @@
+#include "cleanslate/program_info.h"
+
+namespace cleanslate {
+
+const common::ProgramInfo& CleanslateInfo() {
+  static const common::ProgramInfo info{
+      "cleanslate", "Cleanslate", "Resets the data files of a Brillora store.",
+      "Terminal commands:\n"
+      "  A locked program (a file nozero.dat is present) says so and ends.\n"
+      "  Otherwise it first asks whether to go on: y (yes) or n (no); an empty\n"
+      "  line takes the default, shown in capitals ([y/N]).\n"
+      "  Then the choice list prints its fourteen lines numbered 1 to 14:\n"
+      "    <number>     picks that line (1 \"Zero sales files\" ... 14 \"Don't zero\n"
+      "                 anything\"); every line asks what it asks, does its work\n"
+      "                 and ends the program; another number is answered \"not\n"
+      "                 programmed yet\" and the list is offered again\n"
+      "    end of input (Ctrl+D) closes the window: the program ends and no file\n"
+      "                 is touched\n"
+      "  Any other text is refused and the question asked again. Messages with\n"
+      "  only OK wait for Enter; a category question takes y, n or c (cancel).\n"
+      "  Example, resetting the budget files by script:\n"
+      "    printf 'y\\n8\\ny\\n\\n' | cleanslate --terminal\n"};
+  return info;
+}
+
+}  // namespace cleanslate

@@ -1,0 +1,20 @@
+// The sales files: every file whose name starts with a digit 1 to 9 and ends
+// in ".dat" or ".ptn". The customer records link into them (SaleLinkA,
+// SaleLinkB of "cust.dat").
+
+#ifndef CLEANSLATE_SALES_FILES_H_
+#define CLEANSLATE_SALES_FILES_H_
+
+#include "common/env.h"
+
+namespace cleanslate {
+
+// Deletes every sales file, pattern by pattern ("1*.dat" to "9*.dat", then
+// "1*.ptn" to "9*.ptn"), with one listing of the data directory. Throws
+// FileError naming the first file that cannot be deleted; the ones deleted
+// before it stay deleted.
+void DeleteSalesFiles(common::Env& env);
+
+}  // namespace cleanslate
+
+#endif  // CLEANSLATE_SALES_FILES_H_

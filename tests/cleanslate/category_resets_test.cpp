@@ -1,0 +1,230 @@
+#include "cleanslate/category_resets.h"
+
+#include <gtest/gtest.h>
+
+#include "common/file_error.h"
+#include "common/posix_env.h"
+#include "tests/cleanslate/fakes.h"
+#include "tests/support/scripted_messages.h"
+
+namespace cleanslate {
+namespace {
+
+using cleanslate_testing::FixedClock;
+using cleanslate_testing::FixedRandom;
+using cleanslate_testing::OldRecords;
+using cleanslate_testing::RecordingHost;
+using cleanslate_testing::Snapshot;
+using cleanslate_testing::Spaces;
+using cleanslate_testing::Zeros;
+using testing_support::ScriptedMessages;
+using testing_support::TempDir;
+
+using Files = std::map<std::string, std::string>;
+
+constexpr char kSortNow[] =
+    " You will have to run a SORT EVERYTHING immediatly to have Brillora work.";
+
+class CategoryResetsTest : public ::testing::Test {
+ protected:
+  TempDir dir_;
+  common::PosixEnv env_{dir_.path()};
+  ScriptedMessages messages_;
+  FixedRandom random_;
+  FixedClock clock_;
+  RecordingHost host_;
+  ActionContext context_{env_, messages_, random_, clock_};
+
+  // Customers with sale links set, and a count file declaring `count`.
+  std::string WriteCustomers(int records, const std::string& count_file) {
+    std::string bytes = OldRecords(records, 180);
+    for (int n = 0; n < records; ++n) bytes.replace(n * 180 + 102, 12, "LINKLINKLINK");
+    dir_.Write("cust.dat", bytes);
+    dir_.Write("cust.pt", count_file);
+    return bytes;
+  }
+};
+
+TEST_F(CategoryResetsTest, SalesResetDeletesOnlySalesFilesAndBlanksCountedLinks) {
+  const std::string customers = WriteCustomers(5, " 3\r\n 3\r\n");
+  for (const char* name : {"1998.dat", "2ABC.ptn", "9.dat", "5X.PTN", "invent.ptn", "x1.dat",
+                           "0abc.dat", "1abc.txt", "4.ptnx"}) {
+    dir_.Write(name, "x");
+  }
+  dir_.MakeDirectory("3dir.dat");
+
+  ResetSalesFiles(context_, host_);
+
+  EXPECT_EQ(dir_.Names(), (std::vector<std::string>{"0abc.dat", "1abc.txt", "3dir.dat",
+                                                    "4.ptnx", "cust.dat", "cust.pt",
+                                                    "invent.ptn", "x1.dat"}));
+  std::string expected = customers;
+  for (int n = 0; n < 3; ++n) expected.replace(n * 180 + 102, 12, Spaces(12));
+  EXPECT_EQ(dir_.Read("cust.dat"), expected);
+  EXPECT_EQ(messages_.texts(), std::vector<std::string>{"The sales files have been zeroed."});
+  EXPECT_EQ(host_.calls, std::vector<std::string>{"normal"});
+}
+
+TEST_F(CategoryResetsTest, SalesResetWithEmptyCountFileOnlyDeletes) {
+  const std::string customers = WriteCustomers(2, "");
+  dir_.Write("1.dat", "x");
+  ResetSalesFiles(context_, host_);
+  EXPECT_FALSE(dir_.Exists("1.dat"));
+  EXPECT_EQ(dir_.Read("cust.dat"), customers);
+  EXPECT_EQ(messages_.texts().size(), 1u);
+}
+
+// A missing "cust.pt" used to stop the sales reset after every sales file
+// was gone. Both walks now find out before they change anything.
+TEST_F(CategoryResetsTest, MissingCustomerCountChangesNothing) {
+  struct Case {
+    const char* name;
+    void (*run)(const ActionContext&, RecordingHost&);
+  };
+  const Case cases[] = {
+      {"sales", [](const ActionContext& c, RecordingHost& h) { ResetSalesFiles(c, h); }},
+      {"balances", [](const ActionContext& c, RecordingHost&) { ZeroCustomerBalances(c); }},
+  };
+  for (const Case& c : cases) {
+    TempDir dir;
+    common::PosixEnv env(dir.path());
+    ScriptedMessages messages;
+    ActionContext context{env, messages, random_, clock_};
+    dir.Write("cust.dat", std::string(180, 'c'));
+    dir.Write("1998.dat", "sales");
+    dir.Write("7.ptn", "sales");
+    const Files before = Snapshot(dir);
+    try {
+      c.run(context, host_);
+      ADD_FAILURE() << c.name << ": no error";
+    } catch (const common::FileError& error) {
+      EXPECT_EQ(error.file(), "cust.pt") << c.name;
+    }
+    EXPECT_EQ(Snapshot(dir), before) << c.name;
+    EXPECT_TRUE(messages.texts().empty()) << c.name;
+  }
+}
+
+// A count beyond the file used to make the sales reset write customers that
+// never existed.
+TEST_F(CategoryResetsTest, CountBeyondTheFileAddsNoCustomers) {
+  std::string customers = WriteCustomers(2, " 40\r\n 40\r\n");
+  customers += "partial record";
+  dir_.Write("cust.dat", customers);
+
+  ResetSalesFiles(context_, host_);
+  ZeroCustomerBalances(context_);
+
+  std::string expected = customers;
+  for (int n = 0; n < 2; ++n) expected.replace(n * 180 + 102, 12, Spaces(12));
+  EXPECT_EQ(dir_.Read("cust.dat"), expected);  // the balances "aaaa", "bbbb" read as 0
+}
+
+TEST_F(CategoryResetsTest, BalanceResetZeroesTheCountedBalances) {
+  std::string customers = OldRecords(5, 180);
+  for (int n = 0; n < 5; ++n) customers.replace(n * 180 + 114, 8, " 100.00 ");
+  dir_.Write("cust.dat", customers);
+  dir_.Write("cust.pt", " 2\r\n 2\r\n");
+
+  ZeroCustomerBalances(context_);
+
+  std::string expected = customers;
+  for (int n = 0; n < 2; ++n) expected.replace(n * 180 + 114, 8, "0.00    ");
+  EXPECT_EQ(dir_.Read("cust.dat"), expected);
+  EXPECT_EQ(messages_.texts(),
+            std::vector<std::string>{"The customer balances have been zeroed."});
+}
+
+TEST_F(CategoryResetsTest, OrdersResetWritesEmptyOrders) {
+  const std::string old = OldRecords(3, 135);
+  dir_.Write("order.dat", old);
+  dir_.Write("order.pt", " 3\r\n");
+  dir_.Write("LASTORD.DAT", " 17 \r\n");
+
+  ResetOrdersFiles(context_);
+
+  EXPECT_EQ(dir_.Read("LASTORD.DAT"), "\x20\x30\x20\r\n");
+  EXPECT_EQ(dir_.Read("order.pt"), "\x30\r\n");
+  EXPECT_EQ(dir_.Read("order.dat"), Zeros(135) + old.substr(135));
+  EXPECT_EQ(messages_.texts(),
+            std::vector<std::string>{std::string("The orders files have been zeroed.") + kSortNow});
+
+  TempDir empty;
+  common::PosixEnv env(empty.path());
+  ResetOrdersFiles(ActionContext{env, messages_, random_, clock_});
+  EXPECT_EQ(empty.Read("order.dat"), Zeros(135));
+}
+
+TEST_F(CategoryResetsTest, PayablesResetRewritesOnlyTheCount) {
+  dir_.Write("ap.ptn", " 78\r\n");
+  dir_.Write("ap.dat", "chart of accounts");
+  ResetPayablesFiles(context_);
+  EXPECT_EQ((Files{{"ap.dat", "chart of accounts"}, {"ap.ptn", "\x32\x36\r\n"}}),
+            Snapshot(dir_));
+  EXPECT_EQ(messages_.texts(),
+            std::vector<std::string>{std::string("The accounts payable files have been zeroed.") +
+                                     kSortNow});
+}
+
+TEST_F(CategoryResetsTest, BudgetAndCheckbookResetsDeleteTheirPatterns) {
+  for (const char* name : {"a.bud", "X.BUD", "bud.dat", "cb1.dat", "CB2.PT", "cbx.ptn",
+                           "xcb.dat", "cb.dat"}) {
+    dir_.Write(name, "x");
+  }
+  ResetBudgetFiles(context_);
+  EXPECT_EQ(dir_.Names(), (std::vector<std::string>{"CB2.PT", "bud.dat", "cb.dat", "cb1.dat",
+                                                    "cbx.ptn", "xcb.dat"}));
+  ResetCheckbookFiles(context_);
+  EXPECT_EQ(dir_.Names(), (std::vector<std::string>{"bud.dat", "cbx.ptn", "xcb.dat"}));
+  EXPECT_EQ(messages_.texts(), (std::vector<std::string>{"The budget files have been zeroed.",
+                                                         "The checkbook files have been zeroed."}));
+}
+
+TEST_F(CategoryResetsTest, BudgetResetWithoutBudgetFilesStillCompletes) {
+  dir_.Write("keep.dat", "x");
+  ResetBudgetFiles(context_);
+  EXPECT_EQ(Snapshot(dir_), (Files{{"keep.dat", "x"}}));
+  EXPECT_EQ(messages_.texts().size(), 1u);
+}
+
+// The file work of these resets is checked byte by byte with their file
+// families; here only which files they touch and what they say.
+TEST_F(CategoryResetsTest, RecordResetsTouchTheirFilesAndSayTheirMessage) {
+  struct Case {
+    const char* name;
+    void (*run)(const ActionContext&);
+    std::vector<std::string> files_after;
+    std::string message;
+  };
+  const std::string inventory_message =
+      std::string("The inventory files have been zeroed.") + kSortNow +
+      " NOTE: there is one item in the inventory number 998-00001.  After you enter more "
+      "inventory, this item can be eliminated by entering 999 as the vendor number.";
+  const Case cases[] = {
+      {"customers", ResetCustomerFiles, {"cust.dat", "cust.pt", "enote.pt", "note.pt", "staff.dat"},
+       std::string("The customer files have been zeroed.") + kSortNow},
+      {"inventory", ResetInventoryFiles, {"enote.pt", "invent.dat", "invent.ptn", "staff.dat"},
+       inventory_message},
+      {"suppliers", ResetSupplierFiles, {"enote.pt", "staff.dat", "supp.ptn", "supplier.dat"},
+       std::string("The supplier files have been zeroed.") + kSortNow},
+      {"envelopes", ResetEnvelopeFiles, {"repair.dat", "repair.ptn", "staff.dat"},
+       "The envelope files have been zeroed."},
+      {"staff", ResetStaffFiles, {"enote.pt", "staff.dat", "staff.hhh"},
+       "The staff files have been zeroed."},
+  };
+  for (const Case& c : cases) {
+    TempDir dir;
+    common::PosixEnv env(dir.path());
+    ScriptedMessages messages;
+    dir.Write("enote.pt", " 4\r\n");
+    dir.Write("staff.dat", "old staff");
+    c.run(ActionContext{env, messages, random_, clock_});
+    EXPECT_EQ(dir.Names(), c.files_after) << c.name;
+    ASSERT_EQ(messages.shown().size(), 1u) << c.name;
+    EXPECT_EQ(messages.shown()[0].text, c.message) << c.name;
+    EXPECT_EQ(messages.shown()[0].buttons, common::Buttons::kOk) << c.name;
+  }
+}
+
+}  // namespace
+}  // namespace cleanslate

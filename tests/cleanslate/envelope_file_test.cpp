@@ -1,0 +1,53 @@
+#include "cleanslate/envelope_file.h"
+
+#include <gtest/gtest.h>
+
+#include "common/posix_env.h"
+#include "tests/cleanslate/fakes.h"
+
+namespace cleanslate {
+namespace {
+
+using cleanslate_testing::OldRecords;
+using cleanslate_testing::Pad;
+using cleanslate_testing::Spaces;
+using cleanslate_testing::Zeros;
+using testing_support::TempDir;
+
+TEST(EnvelopeFileTest, SampleEnvelopeReplacesRecordOne) {
+  TempDir dir;
+  common::PosixEnv env(dir.path());
+  const std::string old = OldRecords(4, 189);
+  dir.Write("repair.dat", old);
+
+  WriteEnvelopeSeed(env);
+
+  const std::string sample = Pad("SAMPLER", 17) + Zeros(3) + Pad("1", 5) + Pad("MAN'S RING", 25) +
+                             Pad("SIZE 10 1/2", 24) + Zeros(1) + Pad("A", 2) + Pad("1-1-94", 8) +
+                             Spaces(8) + Pad("2-1-94", 8) + Spaces(8) + "FINISH" +
+                             Pad("33.00", 8) + Pad("33.00", 8) + Spaces(6) + Pad("1111", 6) +
+                             Spaces(6) + Zeros(10) + Zeros(30);
+  const std::string bytes = dir.Read("repair.dat");
+  ASSERT_EQ(bytes.size(), 756u);
+  EXPECT_EQ(bytes.substr(0, 189), sample);
+  EXPECT_EQ(bytes.substr(189), old.substr(189));
+  EXPECT_EQ(dir.Read("repair.ptn"), "\x20\x31\r\n");
+}
+
+TEST(EnvelopeFileTest, NotesAreDeletedWhicheverIsPresent) {
+  struct Case {
+    std::vector<std::string> present;
+  };
+  const Case cases[] = {{{}}, {{"enote.pt"}}, {{"ENOTE.DAT", "enote.pt"}}};
+  for (const Case& c : cases) {
+    TempDir dir;
+    common::PosixEnv env(dir.path());
+    for (const std::string& name : c.present) dir.Write(name, "x");
+    dir.Write("enote.bak", "kept");
+    DeleteEnvelopeNotes(env);
+    EXPECT_EQ(dir.Names(), std::vector<std::string>{"enote.bak"}) << c.present.size();
+  }
+}
+
+}  // namespace
+}  // namespace cleanslate

@@ -1,0 +1,158 @@
+#include "cleanslate/terminal_view.h"
+
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+#include "common/posix_env.h"
+#include "tests/cleanslate/fakes.h"
+
+namespace cleanslate {
+namespace {
+
+using cleanslate_testing::FixedClock;
+using cleanslate_testing::FixedRandom;
+using cleanslate_testing::Snapshot;
+using testing_support::TempDir;
+
+constexpr char kList[] =
+    "\nMaking Files for Brillora Program \n"
+    "== Zeroing Files ==\n"
+    "   1  Zero sales files\n"
+    "   2  Zero customers files\n"
+    "   3  Zero A/P invoice files\n"
+    "   4  Zero orders files\n"
+    "   5  Zero customers balances only\n"
+    "   6  Zero inventory files\n"
+    "   7  Zero suppliers files\n"
+    "   8  Zero budget files\n"
+    "   9  Zero checkbook files\n"
+    "  10  Zero envelope files\n"
+    "  11  Zero staff files\n"
+    "  12  Zero everything\n"
+    "  13  No more zeroing (This will cancel this program)\n"
+    "  14  Don't zero anything\n"
+    "Pick a line (1-14): ";
+
+constexpr char kDanger[] =
+    "\n[Cleanslate]\n- EXTREME DANGER -\n\nUSE THIS PROGRAM WITH GREAT CARE!\n\n\n"
+    "Are you sure that you want to use this program?\n[y/N] ";
+
+struct Dialogue {
+  int status;
+  std::string out, err;
+};
+
+Dialogue RunWith(const TempDir& dir, const std::string& input) {
+  common::PosixEnv env(dir.path());
+  FixedRandom random;
+  FixedClock clock;
+  std::istringstream in(input);
+  std::ostringstream out, err;
+  const int status = RunTerminal(in, out, err, env, random, clock);
+  return {status, out.str(), err.str()};
+}
+
+TEST(TerminalViewTest, LineNumbersAreWholeNumbersOnly) {
+  struct Case {
+    const char* line;
+    std::optional<int> expected;
+  };
+  const Case cases[] = {
+      {"8", 8},          {"  15 ", 15},   {"+3", 3},         {"-2", -2},
+      {"0", 0},          {"", {}},        {"abc", {}},       {"8x", {}},
+      {"8 8", {}},       {"+", {}},       {"+-3", {}},       {"2.0", {}},
+      {"2147483647", 2147483647},         {"2147483648", {}}, {"-2147483648", {}},
+  };
+  for (const Case& c : cases) EXPECT_EQ(ChoiceNumber(c.line), c.expected) << '"' << c.line << '"';
+}
+
+TEST(TerminalViewTest, UnknownTextAsksAgainAndFifteenReachesTheUnprogrammedChoice) {
+  TempDir dir;
+  dir.Write("a.bud", "x");
+  const Dialogue run = RunWith(dir, "y\nsales\n15\n\n8\ny\n\n");
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.err, "");
+  EXPECT_EQ(run.out,
+            std::string(kDanger) + kList +
+                "Please type a line number from 1 to 14, or end the input to close the window.\n"
+                "Pick a line (1-14): "
+                "\n[Cleanslate]\nChoice #  14 has not been programmed yet.\n[press Enter] " +
+                kList +
+                "\n[Cleanslate]\nAll budget files will be erased.\n"
+                "Are you sure that you want to do this?\n[y/N/c] "
+                "\n[Cleanslate]\nThe budget files have been zeroed.\n[press Enter] ");
+  EXPECT_TRUE(dir.Names().empty());
+}
+
+TEST(TerminalViewTest, EndOfInputClosesTheWindowAndTouchesNothing) {
+  for (const char* input : {"y\n", "y\n99\n", ""}) {
+    TempDir dir;
+    dir.Write("cust.dat", "customers");
+    const auto before = Snapshot(dir);
+    const Dialogue run = RunWith(dir, input);
+    EXPECT_EQ(run.status, 0) << input;
+    EXPECT_EQ(Snapshot(dir), before) << input;
+  }
+}
+
+TEST(TerminalViewTest, LockEndsWithStatusZero) {
+  TempDir dir;
+  dir.Write("nozero.dat", "");
+  const Dialogue run = RunWith(dir, "\n");
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.out,
+            "\n[Cleanslate]\nThe Zero Files Function has been locked.\n\nIf you want to "
+            "reactivate it\ncontact the Brillora Company.\n[press Enter] ");
+}
+
+// The real program through a pipe, in a directory of its own.
+struct ProgramRun {
+  int status;
+  std::string out, err;
+};
+
+ProgramRun RunProgram(const TempDir& dir, const std::string& input) {
+  dir.Write(".input", input);
+  const std::string command = "cd '" + dir.path() + "' && " + CLEANSLATE_PROGRAM +
+                              " --terminal < .input > .out 2> .err";
+  const int raw = std::system(command.c_str());
+  ProgramRun run{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, dir.Read(".out"), dir.Read(".err")};
+  std::remove(dir.PathOf(".input").c_str());
+  std::remove(dir.PathOf(".out").c_str());
+  std::remove(dir.PathOf(".err").c_str());
+  return run;
+}
+
+TEST(TerminalProgramTest, CustomerResetThroughAPipe) {
+  TempDir dir;
+  dir.Write("cust.dat", std::string(360, 'c'));
+  dir.Write("note.dat", "notes");
+  const ProgramRun run = RunProgram(dir, "y\n2\ny\n\n");
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.err, "");
+  EXPECT_NE(run.out.find("The customer files have been zeroed. You will have to run a SORT "
+                         "EVERYTHING immediatly to have Brillora work.\n[press Enter] "),
+            std::string::npos)
+      << run.out;
+  EXPECT_EQ(dir.Read("cust.dat").substr(0, 7), "SAMPLER");
+  EXPECT_EQ(dir.Read("cust.dat").substr(180), std::string(180, 'c'));
+  EXPECT_EQ(dir.Read("cust.pt"), " 1\r\n 1\r\n");
+  EXPECT_EQ(dir.Read("note.pt"), " 1\r\n");
+  EXPECT_EQ(dir.Read("note.dat"), "notes");
+}
+
+TEST(TerminalProgramTest, FileErrorThroughAPipe) {
+  TempDir dir;
+  dir.Write("1998.dat", "sales");
+  const ProgramRun run = RunProgram(dir, "y\n1\ny\n");
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err, "cleanslate: Cannot open \"cust.pt\": No such file or directory\n");
+  EXPECT_TRUE(dir.Exists("1998.dat"));
+}
+
+}  // namespace
+}  // namespace cleanslate
