@@ -14,16 +14,25 @@ struct SplitPath {
   std::string base;  // the last component
 };
 
+// Windows also separates folders with a backslash, as in c:\followup.pt.
+#ifdef _WIN32
+constexpr std::string_view kSeparators = "/\\";
+#else
+constexpr std::string_view kSeparators = "/";
+#endif
+
 SplitPath Split(std::string_view path) {
-  const auto slash = path.rfind('/');
+  const auto slash = path.find_last_of(kSeparators);
   if (slash == std::string_view::npos) return {"", std::string(path)};
-  const std::string_view dir = path.substr(0, slash == 0 ? 1 : slash);
+  // A root (/ or c:\ on Windows) keeps its separator.
+  const bool root = slash == 0 || path[slash - 1] == ':';
+  const std::string_view dir = path.substr(0, root ? slash + 1 : slash);
   return {std::string(dir), std::string(path.substr(slash + 1))};
 }
 
 std::string Join(const std::string& dir, const std::string& base) {
   if (dir.empty()) return base;
-  if (dir == "/") return "/" + base;
+  if (kSeparators.find(dir.back()) != std::string_view::npos) return dir + base;
   return dir + "/" + base;
 }
 
@@ -84,7 +93,7 @@ void DeleteIfPresent(Env& env, std::string_view pattern) {
 
 void DeleteIfPresent(Env& env, std::initializer_list<std::string_view> patterns) {
   for (const std::string_view pattern : patterns) {
-    if (pattern.find('/') != std::string_view::npos) {
+    if (pattern.find_first_of(kSeparators) != std::string_view::npos) {
       // Patterns in other directories need listings of their own.
       for (const std::string_view each : patterns) DeleteIfPresent(env, each);
       return;
