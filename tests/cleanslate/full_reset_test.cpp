@@ -1,0 +1,329 @@
+#include "cleanslate/full_reset.h"
+
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <ctime>
+#include <map>
+#include <string>
+
+#include "common/file_error.h"
+#include "common/posix_env.h"
+#include "tests/cleanslate/fakes.h"
+#include "tests/support/fault_env.h"
+#include "tests/support/scripted_messages.h"
+#include "tests/support/temp_dir.h"
+
+namespace cleanslate {
+namespace {
+
+using cleanslate_testing::FixedClock;
+using cleanslate_testing::FixedRandom;
+using cleanslate_testing::Pad;
+using cleanslate_testing::RecordingHost;
+using cleanslate_testing::Snapshot;
+using cleanslate_testing::Spaces;
+using cleanslate_testing::Zeros;
+using testing_support::FaultEnv;
+using testing_support::FaultOp;
+using testing_support::ScriptedMessages;
+using testing_support::TempDir;
+using Files = std::map<std::string, std::string>;
+
+// One supplier record, field by field: name, street, city, state, zip,
+// phone, second phone, Extra1, Amount1, terms, vendor number.
+std::string Supplier(const char* name, const char* street, const char* city, const char* state,
+                     const char* zip, const char* phone, const char* phone2, const char* extra1,
+                     const char* amount1, const char* terms, const char* vendor) {
+  return Pad(name, 25) + Pad(street, 40) + Pad(city, 20) + Pad(state, 2) + Pad(zip, 10) +
+         Pad(phone, 12) + Pad(phone2, 12) + Pad(extra1, 6) + Pad(amount1, 8) + Zeros(8) +
+         Pad(terms, 14) + Zeros(6) + Pad(vendor, 3) + Zeros(77);
+}
+
+std::string Customer(const char* last, const char* first, const char* street, const char* city,
+                     const char* state, const char* zip, const char* balance,
+                     const char* amount2, const char* phone, const char* extra2,
+                     const char* amount3, const char* account) {
+  return Pad(last, 20) + Pad(first, 25) + Pad(street, 24) + Zeros(1) + Pad(city, 20) +
+         Pad(state, 2) + Pad(zip, 10) + Zeros(12) + Pad(balance, 8) + Pad(amount2, 8) +
+         Pad(phone, 12) + Pad(extra2, 6) + Pad(amount3, 8) + Pad(account, 5) + Spaces(12) +
+         Zeros(7);
+}
+
+std::string StaffSlot(const char* password, char letter, const char* name,
+                      const char* permissions) {
+  return Pad(password, 5) + letter + Pad(name, 25) + Pad(permissions, 12) + Spaces(106);
+}
+
+std::string Department(const char* name, const char* amount) {
+  return "000" + Pad(name, 28) + Zeros(2) + Pad(amount, 8);
+}
+
+std::string Account(const char* name, const char* number, const char* amount2) {
+  return Pad(name, 50) + number + Pad("0", 12) + Pad(amount2, 12) + Spaces(20);
+}
+
+// Every file a full reset leaves, with its bytes, for a draw of 0.5 on
+// 30 April 1998. "dept.dat" and "ap.dat" are checked apart.
+Files ExpectedInitialFiles() {
+  std::string staff;
+  for (char letter = 'A'; letter <= 'Z'; ++letter) {
+    if (letter == 'A') {
+      staff += StaffSlot("QJPX", 'A', "CLERK", "YNYNYNNNNNNN");
+    } else if (letter == 'B') {
+      staff += StaffSlot("ZVK", 'B', "DAN SAMPLES", "YNYNYNNNNNNN");
+    } else if (letter == 'L') {
+      staff += StaffSlot("WQJX", 'L', "SUE TESTING", "YYYYYYYYYYYY");
+    } else {
+      staff += StaffSlot("", letter, "", "NNNNNNNNNNNN");
+    }
+  }
+  return {
+      {"prtfont.siz", "8\r\n10\r\n"},
+      {"nextslip.num", " 1 \r\n"},
+      {"nextck.num", " 1 \r\n"},
+      {"supplier.dat",
+       Supplier("ABC JEWELRY CO.", "123 ANY ST.", "ANYTOWN", "CA", "94211", "800-999-9999",
+                "206-888-8888", "0", "0.00", "2% 30 DAYS", "100") +
+           Supplier("BCD JEWELRY CO.", "123 ANY ST.", "ANYTOWN", "CA", "94211", "800-999-9999",
+                    "206-888-8888", "0", "0.00", "NET 30", "200") +
+           Supplier("THE BRILLORA CO.", "99999 SAMPLE AVE N #100", "MIDTOWN", "WA", "54322",
+                    "555-010-0002", "555-010-0002", "1111", "0.00", "NET NEVER", "300") +
+           Supplier("TEMPORARY", "", "", "", "", "", "", "0", "", "", "998") +
+           Supplier("ZERO OUT", "Remove From File", "on Next Sort", "", "", "", "", "0", "", "",
+                    "999")},
+      {"supp.ptn", " 5\r\n 5\r\n"},
+      {"invent.dat", "300" "01111" + Pad("WIDE WEDDING BAND WITH 3 DIAS TW/.10 CT", 80) +
+                         Spaces(5) + Pad("VS1-J", 9) + Zeros(1) + Pad(".10", 5) +
+                         Pad("123456789", 15) + Pad("3.9", 6) + "14" "Y" + Pad("1-1-95", 8) +
+                         Pad(" 49999999", 15) + Spaces(8 + 13) + Zeros(1 + 6 + 5) + Spaces(7) +
+                         Zeros(1) + "WED" + Pad("150.00", 12) + Pad("475.00", 12) + Zeros(25)},
+      {"invent.ptn", " 1\r\n 1\r\n0\r\n"},
+      {"wideinv.dat", "YES\r\n"},
+      {"cust.dat",
+       Customer("SAMPLER", "CHRIS", "10000 SAMPLE-AVENUE-W WA", "MIDTOWN", "WA", "54321",
+                "500.00", "50.00", "555-010-0001", "1", "1000", " 1") +
+           Customer("CASH", "SALE", "", "", "", "", ".00", "0.00", "999-999-9000", "", "0", " 2") +
+           Customer("ZZZZZZZZ", "", "", "", "", "", ".00", "0.00", "999-999-9999", "", "0", " 3")},
+      {"cust.pt", " 3\r\n 3\r\n"},
+      {"note.pt", " 1" + Spaces(78) + "\r\n"},
+      {"repair.dat", Pad("SAMPLER", 17) + Zeros(3) + Pad("1", 5) + Pad("MAN'S RING", 25) +
+                         Pad("SIZE 10 1/2", 24) + Zeros(1) + "A " + Pad("1-1-94", 8) + Spaces(8) +
+                         Pad("2-1-94", 8) + Spaces(8) + "FINISH" + Pad("33.00", 8) +
+                         Pad("33.00", 8) + Spaces(6) + Pad("1111", 6) + Spaces(6) + Zeros(40)},
+      {"repair.ptn", " 1\r\n"},
+      {"staff.hhh", staff},
+      {"invoice.dat", Zeros(148)},
+      {"invoice.ptn", " 1\r\n"},
+      {"lastbu.dat", "NONE\r\n"},
+      {"taxrate.dat", ".075\r\n"},
+      {"tag.dat", ".\r\n"},
+      {"ap.ptn", " 78\r\n"},
+      {"lastord.dat", " 0 \r\n"},
+      {"order.pt", "0\r\n"},
+      {"order.dat", Zeros(135)},
+      {"brillora.ini", "NNNNNNNNNNNNABCDEFGHIJ  .0725WY"},
+      {"letter.dat", "COLLECT\r\nREPAIR\r\n"},
+      {"note.dat", Pad("1", 5) + Pad("THIS IS A TEST ACCOUNT", 80) + Pad("0", 6) + "04-30-98"},
+      {"CONVERT.ONE", "CONVERT.ONE COMPLEATED\r\n"},
+  };
+}
+
+// The departments and the chart are long; their first, last and special
+// records are checked here, every record by the tests of their files.
+void ExpectDepartmentsAndChart(const std::string& departments, const std::string& chart) {
+  ASSERT_EQ(departments.size(), 30u * 41);
+  EXPECT_EQ(departments.substr(0, 41), Department("GENTS RINGS", "1000.00"));
+  EXPECT_EQ(departments.substr(18 * 41, 41), Department("SHIPPING", "1000.00"));
+  EXPECT_EQ(departments.substr(19 * 41, 41), Department("[NOT ASSIGNED]", "0.00"));
+  EXPECT_EQ(departments.substr(29 * 41, 41), Department("[NOT ASSIGNED]", "0.00"));
+  ASSERT_EQ(chart.size(), 78u * 100);
+  EXPECT_EQ(chart.substr(0, 100), Account("Cash On Hand", "100.00", "0"));
+  EXPECT_EQ(chart.substr(25 * 100, 100), Account("Accounts Payable-Officers", "202.00", "0"));
+  EXPECT_EQ(chart.substr(26 * 100, 100), Account("Notes Payable", "203.00", ""));
+  EXPECT_EQ(chart.substr(30 * 100, 100),
+            Account("Accrued Federal W/H Taxes Payable", "213.00", "10000"));
+  EXPECT_EQ(chart.substr(77 * 100, 100), Account("Interest Income", "720.00", "0"));
+}
+
+class FullResetTest : public ::testing::Test {
+ protected:
+  void Run(common::Env& env) {
+    const ActionContext context{env, messages_, random_, clock_};
+    FullReset(context, host_);
+  }
+  void Run() { Run(env_); }
+
+  // The files of the directory without the departments and the chart, which
+  // are checked on their own.
+  Files FilesWithoutLongOnes() {
+    Files files = Snapshot(dir_);
+    departments_ = files["dept.dat"];
+    chart_ = files["ap.dat"];
+    files.erase("dept.dat");
+    files.erase("ap.dat");
+    return files;
+  }
+
+  TempDir dir_;
+  common::PosixEnv env_{dir_.path()};
+  ScriptedMessages messages_;
+  FixedRandom random_{0.5};
+  FixedClock clock_{"04-30-1998"};
+  RecordingHost host_;
+  std::string departments_, chart_;
+};
+
+TEST_F(FullResetTest, EmptyDirectoryGetsTheWholeInitialDataSet) {
+  Run();
+  EXPECT_EQ(FilesWithoutLongOnes(), ExpectedInitialFiles());
+  ExpectDepartmentsAndChart(departments_, chart_);
+  EXPECT_EQ(messages_.texts(), std::vector<std::string>{"FINISHED"});
+  EXPECT_EQ(random_.draws, 1);
+  EXPECT_EQ(host_.calls, (std::vector<std::string>{"busy", "events", "events", "events",
+                                                   "events", "normal", "end"}));
+}
+
+TEST_F(FullResetTest, OldDataGoesAndOnlyUnmatchedFilesSurvive) {
+  const std::string old_staff = cleanslate_testing::OldRecords(30, 149);
+  const Files old_files = {
+      {"CUST.DAT", cleanslate_testing::OldRecords(50, 180)},
+      {"Cust.Pt", " 50\r\n 50\r\n"},
+      {"1998.DAT", "sales"},
+      {"2ABC.ptn", "sales"},
+      {"Note.DAT", "old note"},
+      {"enote.pt", " 4\r\n"},
+      {"tagsize.dat", " 7 \r\n"},
+      {"DEFTAGS.dat", "111\r\n"},
+      {"GENTAGS.DAT", "222\r\n"},
+      {"numdept.dat", " 30\r\n"},
+      {"Microadj.dat", "0\r\n"},
+      {"staff.dat", "older staff"},
+      {"STAFF.HHH", old_staff},
+      {"BRILLORA.INI", Spaces(31)},
+      {"Monday.DAY", "day"},
+      {"x.PTR", "ptr"},
+      {"a.YES", "yes"},
+      {"REPORTL.AST", "report"},
+      {"CustPh.Srt", "phones"},
+      {"PRTFONT.SIZ", "12\r\n14\r\n16\r\n"},
+      {"X.BUD", "budget survives"},
+      {"notes.txt", "another extension survives"},
+      {".hidden.dat", "hidden files are never matched"},
+  };
+  for (const auto& [name, bytes] : old_files) dir_.Write(name, bytes);
+  dir_.MakeDirectory("archive.dat");
+  dir_.Write("archive.dat/cust.dat", "a .dat file in a subdirectory survives");
+
+  Run();
+
+  Files expected = ExpectedInitialFiles();
+  // Files that exist under another case keep their names. "staff.hhh" is not
+  // among the deleted patterns: the 26 slots are written over the old file,
+  // whose records 27 onward stay.
+  expected["PRTFONT.SIZ"] = expected["prtfont.siz"];
+  expected.erase("prtfont.siz");
+  expected["STAFF.HHH"] = expected["staff.hhh"] + old_staff.substr(26 * 149);
+  expected.erase("staff.hhh");
+  expected["BRILLORA.INI"] = expected["brillora.ini"];
+  expected.erase("brillora.ini");
+  expected["X.BUD"] = "budget survives";
+  expected["notes.txt"] = "another extension survives";
+  expected[".hidden.dat"] = "hidden files are never matched";
+  expected["archive.dat"] = "<dir>";
+  EXPECT_EQ(FilesWithoutLongOnes(), expected);
+  ExpectDepartmentsAndChart(departments_, chart_);
+  EXPECT_EQ(dir_.Read("archive.dat/cust.dat"), "a .dat file in a subdirectory survives");
+}
+
+TEST_F(FullResetTest, FinishedComesBeforeTheNoteCountAndTheConversionMarker) {
+  messages_.on_show = [this](const common::Message&) {
+    EXPECT_EQ(dir_.Read("note.pt"), " 1\r\n");
+    EXPECT_TRUE(dir_.Exists("note.dat"));
+    EXPECT_TRUE(dir_.Exists("letter.dat"));
+    EXPECT_FALSE(dir_.Exists("CONVERT.ONE"));
+    EXPECT_FALSE(host_.ended());
+  };
+  Run();
+  EXPECT_EQ(messages_.shown().size(), 1u);
+  EXPECT_EQ(messages_.shown()[0].buttons, common::Buttons::kOk);
+}
+
+// A failing step stops the reset there: what was written before stays, the
+// rest is not written, and no temporary file is left behind.
+TEST_F(FullResetTest, FailingStepStopsTheResetWithTheFileNamed) {
+  const struct {
+    FaultOp op;
+    const char* file;
+    const char* last_written;
+    const char* not_written;
+  } faults[] = {
+      {FaultOp::kWriteAt, "dept.dat", "invoice.ptn", "lastbu.dat"},
+      {FaultOp::kAppend, "lastbu.dat", "dept.dat", "taxrate.dat"},
+      {FaultOp::kRename, "CONVERT.ONE", "note.pt", "CONVERT.ONE"},
+      {FaultOp::kRemove, "old.ptr", "prtfont.siz", "nextslip.num"},
+  };
+  for (const auto& fault : faults) {
+    TempDir dir;
+    dir.Write("old.ptr", "x");
+    FaultEnv env(dir.path());
+    env.FailNext(fault.op, fault.file, ENOSPC, 0, 10);
+    ScriptedMessages messages;
+    const ActionContext context{env, messages, random_, clock_};
+    RecordingHost host;
+    try {
+      FullReset(context, host);
+      ADD_FAILURE() << fault.file << ": no error";
+    } catch (const common::FileError& error) {
+      EXPECT_EQ(error.file(), fault.file);
+    }
+    EXPECT_TRUE(dir.Exists(fault.last_written)) << fault.file;
+    EXPECT_FALSE(dir.Exists(fault.not_written)) << fault.file;
+    for (const std::string& name : dir.Names()) {
+      EXPECT_NE(name.front(), '.') << fault.file << ": temporary file left: " << name;
+    }
+  }
+}
+
+// The real program through a pipe, with its own random draw and today's date.
+TEST(FullResetProgramTest, ZeroEverythingThroughThePipe) {
+  TempDir dir;
+  dir.Write("CUST.DAT", cleanslate_testing::OldRecords(5, 180));
+  const std::string command = "cd '" + dir.path() + "' && printf 'y\\n12\\ny\\n\\n' | '" +
+                              CLEANSLATE_PROGRAM + "' --terminal > out.txt 2> err.txt";
+  const int status = std::system(command.c_str());
+  ASSERT_TRUE(WIFEXITED(status));
+  EXPECT_EQ(WEXITSTATUS(status), 0);
+  const std::string out = dir.Read("out.txt");
+  EXPECT_NE(out.find("ZERO all of the files"), std::string::npos);
+  EXPECT_NE(out.find("\nFINISHED\n"), std::string::npos);
+  EXPECT_EQ(dir.Read("err.txt"), "");
+
+  // The random number: a space, one to eight digits, no point, spaces to 15.
+  const std::string item = dir.Read("invent.dat");
+  ASSERT_EQ(item.size(), 248u);
+  const std::string random = item.substr(140, 15);
+  const auto digits_end = random.find(' ', 1);
+  ASSERT_NE(digits_end, std::string::npos);
+  EXPECT_EQ(random[0], ' ');
+  EXPECT_GE(digits_end, 2u);
+  EXPECT_LE(digits_end, 9u);
+  EXPECT_EQ(random.find_first_not_of("0123456789", 1), digits_end);
+  EXPECT_EQ(random.substr(digits_end), Spaces(15 - digits_end));
+
+  // The note is dated today as mm-dd-yy.
+  const std::time_t now = std::time(nullptr);
+  std::tm local{};
+  localtime_r(&now, &local);
+  char today[16];
+  std::strftime(today, sizeof today, "%m-%d-%y", &local);
+  EXPECT_EQ(dir.Read("note.dat").substr(91), today);
+  // The old "CUST.DAT" went with the other ".dat" files; the new one is written
+  // under the program's own spelling.
+  EXPECT_FALSE(dir.Exists("CUST.DAT"));
+  EXPECT_EQ(dir.Read("cust.dat").size(), 3u * 180);
+}
+
+}  // namespace
+}  // namespace cleanslate
