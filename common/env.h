@@ -43,6 +43,9 @@ class RandomAccessFile {
   virtual std::size_t ReadAt(std::uint64_t offset, char* buffer, std::size_t n) = 0;
   // Writes all of `data` at `offset`, extending the file when needed.
   virtual void WriteAt(std::uint64_t offset, std::string_view data) = 0;
+  // A hint that the bytes just written at [offset, offset + length) may go to
+  // the disk now, so that a later Sync() has less to wait for.
+  virtual void StartWriteback(std::uint64_t /*offset*/, std::uint64_t /*length*/) {}
   virtual void Sync() = 0;
   virtual void Close() = 0;
 };

@@ -112,6 +112,17 @@ class PosixRandomAccessFile : public RandomAccessFile {
     }
   }
 
+  void StartWriteback(std::uint64_t offset, std::uint64_t length) override {
+#ifdef __linux__
+    // Only a hint: an error here shows again, and is reported, at Sync().
+    ::sync_file_range(fd_, static_cast<off_t>(offset), static_cast<off_t>(length),
+                      SYNC_FILE_RANGE_WRITE);
+#else
+    (void)offset;
+    (void)length;
+#endif
+  }
+
   void Sync() override {
     if (::fdatasync(fd_) != 0) throw FileError::FromErrno("write", name_, errno);
   }

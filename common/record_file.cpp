@@ -90,8 +90,11 @@ void RecordFile::Flush() {
   if (dirty_begin_ == dirty_end_) return;
   const std::size_t begin = dirty_begin_, end = dirty_end_;
   dirty_begin_ = dirty_end_ = 0;
-  file_->WriteAt(Offset(window_first_, length_) + begin,
-                 std::string_view(window_).substr(begin, end - begin));
+  const std::uint64_t offset = Offset(window_first_, length_) + begin;
+  file_->WriteAt(offset, std::string_view(window_).substr(begin, end - begin));
+  // Long walks write window after window; letting each go to the disk at
+  // once keeps Close() from waiting for all of them at the end.
+  file_->StartWriteback(offset, end - begin);
 }
 
 void RecordFile::Close() {
