@@ -63,42 +63,54 @@ std::string NumberText(double value) { return FloatText(value); }
 std::string NumberText(float value) { return FloatText(value); }
 
 double LeadingNumber(std::string_view text) {
-  std::string clean;
+  // The number without what is ignored, built on the stack for the short
+  // texts of fields and lines: the customer walks call this once a record.
+  char small[64];
+  std::string large;
+  char* clean = small;
+  if (text.size() + 1 > sizeof small) {
+    large.resize(text.size() + 1);
+    clean = large.data();
+  }
+  std::size_t length = 0;
   std::size_t i = 0;
   auto skip = [&] {
     while (i < text.size() && IsIgnored(text[i])) ++i;
   };
   skip();
   if (i < text.size() && (text[i] == '-' || text[i] == '+')) {
-    if (text[i] == '-') clean += '-';
+    if (text[i] == '-') clean[length++] = '-';
     ++i;
   }
   bool any_digit = false;
+  bool nonzero_digit = false;
+  bool nonzero_whole_digit = false;
   bool seen_point = false;
   for (;; ++i) {
     skip();
     if (i >= text.size()) break;
     const char c = text[i];
     if (c >= '0' && c <= '9') {
-      clean += c;
+      clean[length++] = c;
       any_digit = true;
+      if (c != '0') {
+        nonzero_digit = true;
+        if (!seen_point) nonzero_whole_digit = true;
+      }
     } else if (c == '.' && !seen_point) {
-      clean += c;
+      clean[length++] = c;
       seen_point = true;
     } else {
       break;
     }
   }
-  if (!any_digit) return 0;
+  if (!any_digit || !nonzero_digit) return 0;
   // from_chars, unlike strtod, does not depend on the locale's decimal point.
   double value = 0;
-  const auto [end, error] = std::from_chars(clean.data(), clean.data() + clean.size(), value);
+  const auto [end, error] = std::from_chars(clean, clean + length, value);
   (void)end;
   if (error == std::errc::result_out_of_range) {
-    const std::size_t point = clean.find('.');
-    const std::string whole = clean.substr(0, point);
-    const bool huge = whole.find_first_of("123456789") != std::string::npos;
-    if (!huge) return 0;
+    if (!nonzero_whole_digit) return 0;  // too small to tell from zero
     return clean[0] == '-' ? -HUGE_VAL : HUGE_VAL;
   }
   return value;
