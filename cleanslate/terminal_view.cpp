@@ -1,11 +1,11 @@
 #include "cleanslate/terminal_view.h"
 
 #include <charconv>
-#include <exception>
 #include <limits>
 
 #include "cleanslate/makefile_window.h"
 #include "cleanslate/program_info.h"
+#include "common/startup.h"
 #include "common/terminal/terminal_io.h"
 #include "common/terminal/terminal_messages.h"
 #include "common/terminal/terminal_window_host.h"
@@ -52,7 +52,7 @@ int RunTerminal(std::istream& in, std::ostream& out, std::ostream& err, common::
   common::TerminalMessages messages(io, info.title);
   common::TerminalWindowHost host;
   MakefileWindow window(ActionContext{env, messages, random, clock}, host);
-  try {
+  return common::RunReportingErrors(info, out, err, [&] {
     window.Form_Load();
     bool show = true;
     while (!host.ended()) {
@@ -76,13 +76,8 @@ int RunTerminal(std::istream& in, std::ostream& out, std::ostream& err, common::
       window.List1_Click();
       show = true;
     }
-  } catch (const std::exception& error) {
-    out.flush();
-    err << common::ErrorLine(info, error.what()) << "\n";
-    return 1;
-  }
-  out.flush();
-  return 0;
+    return 0;
+  });
 }
 
 }  // namespace cleanslate

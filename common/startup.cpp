@@ -1,5 +1,6 @@
 #include "common/startup.h"
 
+#include <exception>
 #include <string_view>
 
 namespace common {
@@ -66,6 +67,20 @@ StartupDecision DecideStartup(const std::vector<std::string>& args, const Progra
 
 std::string ErrorLine(const ProgramInfo& info, const std::string& what) {
   return info.command + ": " + what;
+}
+
+int RunReportingErrors(const ProgramInfo& info, std::ostream& out, std::ostream& err,
+                       const std::function<int()>& front_end) {
+  int status = 1;
+  try {
+    status = front_end();
+  } catch (const std::exception& error) {
+    out.flush();
+    err << ErrorLine(info, error.what()) << "\n";
+    return 1;
+  }
+  out.flush();
+  return status;
 }
 
 }  // namespace common

@@ -42,6 +42,12 @@ bool DisplayAvailable(const std::function<const char*(const char*)>& getenv);
 // The one line that reports an error that ended the program.
 std::string ErrorLine(const ProgramInfo& info, const std::string& what);
 
+// Runs a terminal front end and returns its exit status. An error escaping
+// it is reported as its ErrorLine on `err`, after all that was printed on
+// `out`, and gives status 1.
+int RunReportingErrors(const ProgramInfo& info, std::ostream& out, std::ostream& err,
+                       const std::function<int()>& front_end);
+
 }  // namespace common
 
 #endif  // COMMON_STARTUP_H_

@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "common/qt/qt_messages.h"
+#include "tag/qt/control_widgets.h"
 
 namespace tag {
 
@@ -20,20 +21,6 @@ namespace {
 
 using common::FromWindows1252;
 using common::ToWindows1252;
-
-QLabel* MakeLabel(const Label& label, const char* name, QWidget* parent) {
-  auto* widget = new QLabel(FromWindows1252(label.caption), parent);
-  widget->setObjectName(name);
-  widget->setWordWrap(true);
-  return widget;
-}
-
-QPushButton* MakeButton(const Button& button, const char* name, QWidget* parent) {
-  auto* widget = new QPushButton(FromWindows1252(button.caption), parent);
-  widget->setObjectName(name);
-  widget->setAutoDefault(false);
-  return widget;
-}
 
 QStringList Texts(const std::vector<std::string>& lines) {
   QStringList texts;

@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "common/qt/qt_messages.h"
+#include "tag/qt/control_widgets.h"
 #include "tag/qt/preview_widget.h"
 #include "tag/qt/settings_list.h"
 
@@ -19,23 +20,6 @@ namespace {
 
 using common::FromWindows1252;
 using common::ToWindows1252;
-
-QLabel* MakeLabel(const Label& label, const char* name, QWidget* parent) {
-  auto* widget = new QLabel(FromWindows1252(label.caption), parent);
-  widget->setObjectName(name);
-  widget->setWordWrap(true);
-  return widget;
-}
-
-QPushButton* MakeButton(const Button& button, const char* name, QWidget* parent) {
-  auto* widget = new QPushButton(FromWindows1252(button.caption), parent);
-  widget->setObjectName(name);
-  // The button takes the focus when clicked, so the change box loses it
-  // (and stores what was typed) before the button's action runs.
-  widget->setFocusPolicy(Qt::StrongFocus);
-  widget->setAutoDefault(false);
-  return widget;
-}
 
 // Focus moves between the program's controls; not a message box or another
 // window taking the focus for a while.

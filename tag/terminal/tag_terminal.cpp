@@ -1,7 +1,6 @@
 #include "tag/terminal/tag_terminal.h"
 
 #include <charconv>
-#include <exception>
 #include <iomanip>
 #include <ostream>
 #include <string>
@@ -248,16 +247,11 @@ class TerminalFrontEnd : public TagWindowHost {
 int RunTagTerminal(common::Env& env, std::istream& in, std::ostream& out, std::ostream& err,
                    const common::ProgramInfo& info) {
   common::TerminalIo io(in, out);
-  try {
+  return common::RunReportingErrors(info, out, err, [&] {
     TerminalFrontEnd front_end(env, io, info.title);
     front_end.Run();
-  } catch (const std::exception& error) {
-    out.flush();
-    err << common::ErrorLine(info, error.what()) << "\n";
-    return 1;
-  }
-  out.flush();
-  return 0;
+    return 0;
+  });
 }
 
 }  // namespace tag
