@@ -75,18 +75,22 @@ void ChangeOrder::SetDeptText(const std::string& text) {
   Dept_Change();
 }
 
-void ChangeOrder::Dept_Change() {
+bool ChangeOrder::DepartmentTextUsable() {
   switch (CheckDepartmentText(controls_.Dept.text)) {
     case DepartmentText::kTooShort:
       messages_.ShowMessage(kNoDepartmentMessage);
-      return;
+      return false;
     case DepartmentText::kUnsafe:
       messages_.ShowMessage(kUnsafeDepartmentMessage);
-      return;
+      return false;
     case DepartmentText::kUsable:
-      LoadDepartmentLayout();
-      return;
+      return true;
   }
+  return false;
+}
+
+void ChangeOrder::Dept_Change() {
+  if (DepartmentTextUsable()) LoadDepartmentLayout();
 }
 
 void ChangeOrder::Dept_Click() {
@@ -111,16 +115,7 @@ FieldLayout ChangeOrder::BoxTexts() const {
 }
 
 void ChangeOrder::Command1_Click() {
-  switch (CheckDepartmentText(controls_.Dept.text)) {
-    case DepartmentText::kTooShort:
-      messages_.ShowMessage(kNoDepartmentMessage);
-      return;
-    case DepartmentText::kUnsafe:
-      messages_.ShowMessage(kUnsafeDepartmentMessage);
-      return;
-    case DepartmentText::kUsable:
-      break;
-  }
+  if (!DepartmentTextUsable()) return;
   WriteFieldLayout(env_, UpperCase(FieldLayoutFileName(controls_.Dept.text)), BoxTexts());
   host_.ProcessPendingEvents();
   CloseWindow();

@@ -64,6 +64,8 @@ class ChangeOrder {
  private:
   // The program setting the department text fires Dept_Change when it changes.
   void SetDeptText(const std::string& text);
+  // False, after saying why, when the department text names no layout file.
+  bool DepartmentTextUsable();
   void LoadDepartmentLayout();
   FieldLayout BoxTexts() const;
   void CloseWindow();
