@@ -53,17 +53,25 @@ int OpenOrdinaryFile(const std::string& full, const std::string& shown, int flag
   return fd;
 }
 
-class PosixSequentialFile : public SequentialFile {
+// A file descriptor and the name its errors carry; closed once, on Close()
+// (which reports a failure) or at destruction.
+class Descriptor {
  public:
-  PosixSequentialFile(int fd, std::string name) : fd_(fd), name_(std::move(name)) {}
-  ~PosixSequentialFile() override { ::close(fd_); }
+  Descriptor(int fd, std::string name) : fd_(fd), name_(std::move(name)) {}
+  ~Descriptor() {
+    if (fd_ >= 0) ::close(fd_);
+  }
+  Descriptor(const Descriptor&) = delete;
+  Descriptor& operator=(const Descriptor&) = delete;
 
-  std::size_t Read(char* buffer, std::size_t n) override {
-    for (;;) {
-      const ssize_t got = ::read(fd_, buffer, n);
-      if (got >= 0) return static_cast<std::size_t>(got);
-      if (errno != EINTR) throw FileError::FromErrno("read", name_, errno);
-    }
+  int fd() const { return fd_; }
+  const std::string& name() const { return name_; }
+
+  void Close() {
+    if (fd_ < 0) return;
+    const int fd = fd_;
+    fd_ = -1;
+    if (::close(fd) != 0) throw FileError::FromErrno("write", name_, errno);
   }
 
  private:
@@ -71,28 +79,41 @@ class PosixSequentialFile : public SequentialFile {
   std::string name_;
 };
 
+class PosixSequentialFile : public SequentialFile {
+ public:
+  PosixSequentialFile(int fd, std::string name) : file_(fd, std::move(name)) {}
+
+  std::size_t Read(char* buffer, std::size_t n) override {
+    for (;;) {
+      const ssize_t got = ::read(file_.fd(), buffer, n);
+      if (got >= 0) return static_cast<std::size_t>(got);
+      if (errno != EINTR) throw FileError::FromErrno("read", file_.name(), errno);
+    }
+  }
+
+ private:
+  Descriptor file_;
+};
+
 class PosixRandomAccessFile : public RandomAccessFile {
  public:
-  PosixRandomAccessFile(int fd, std::string name) : fd_(fd), name_(std::move(name)) {}
-  ~PosixRandomAccessFile() override {
-    if (fd_ >= 0) ::close(fd_);
-  }
+  PosixRandomAccessFile(int fd, std::string name) : file_(fd, std::move(name)) {}
 
   std::uint64_t Size() override {
     struct stat st;
-    if (::fstat(fd_, &st) != 0) throw FileError::FromErrno("read", name_, errno);
+    if (::fstat(file_.fd(), &st) != 0) throw FileError::FromErrno("read", file_.name(), errno);
     return static_cast<std::uint64_t>(st.st_size);
   }
 
   std::size_t ReadAt(std::uint64_t offset, char* buffer, std::size_t n) override {
     std::size_t done = 0;
     while (done < n) {
-      const ssize_t got = ::pread(fd_, buffer + done, n - done,
+      const ssize_t got = ::pread(file_.fd(), buffer + done, n - done,
                                   static_cast<off_t>(offset + done));
       if (got == 0) break;
       if (got < 0) {
         if (errno == EINTR) continue;
-        throw FileError::FromErrno("read", name_, errno);
+        throw FileError::FromErrno("read", file_.name(), errno);
       }
       done += static_cast<std::size_t>(got);
     }
@@ -102,11 +123,11 @@ class PosixRandomAccessFile : public RandomAccessFile {
   void WriteAt(std::uint64_t offset, std::string_view data) override {
     std::size_t done = 0;
     while (done < data.size()) {
-      const ssize_t put = ::pwrite(fd_, data.data() + done, data.size() - done,
+      const ssize_t put = ::pwrite(file_.fd(), data.data() + done, data.size() - done,
                                    static_cast<off_t>(offset + done));
       if (put < 0) {
         if (errno == EINTR) continue;
-        throw FileError::FromErrno("write", name_, errno);
+        throw FileError::FromErrno("write", file_.name(), errno);
       }
       done += static_cast<std::size_t>(put);
     }
@@ -115,7 +136,7 @@ class PosixRandomAccessFile : public RandomAccessFile {
   void StartWriteback(std::uint64_t offset, std::uint64_t length) override {
 #ifdef __linux__
     // Only a hint: an error here shows again, and is reported, at Sync().
-    ::sync_file_range(fd_, static_cast<off_t>(offset), static_cast<off_t>(length),
+    ::sync_file_range(file_.fd(), static_cast<off_t>(offset), static_cast<off_t>(length),
                       SYNC_FILE_RANGE_WRITE);
 #else
     (void)offset;
@@ -124,54 +145,39 @@ class PosixRandomAccessFile : public RandomAccessFile {
   }
 
   void Sync() override {
-    if (::fdatasync(fd_) != 0) throw FileError::FromErrno("write", name_, errno);
+    if (::fdatasync(file_.fd()) != 0) throw FileError::FromErrno("write", file_.name(), errno);
   }
 
-  void Close() override {
-    if (fd_ < 0) return;
-    const int fd = fd_;
-    fd_ = -1;
-    if (::close(fd) != 0) throw FileError::FromErrno("write", name_, errno);
-  }
+  void Close() override { file_.Close(); }
 
  private:
-  int fd_;
-  std::string name_;
+  Descriptor file_;
 };
 
 class PosixWritableFile : public WritableFile {
  public:
-  PosixWritableFile(int fd, std::string name) : fd_(fd), name_(std::move(name)) {}
-  ~PosixWritableFile() override {
-    if (fd_ >= 0) ::close(fd_);
-  }
+  PosixWritableFile(int fd, std::string name) : file_(fd, std::move(name)) {}
 
   void Append(std::string_view data) override {
     std::size_t done = 0;
     while (done < data.size()) {
-      const ssize_t put = ::write(fd_, data.data() + done, data.size() - done);
+      const ssize_t put = ::write(file_.fd(), data.data() + done, data.size() - done);
       if (put < 0) {
         if (errno == EINTR) continue;
-        throw FileError::FromErrno("write", name_, errno);
+        throw FileError::FromErrno("write", file_.name(), errno);
       }
       done += static_cast<std::size_t>(put);
     }
   }
 
   void Sync() override {
-    if (::fsync(fd_) != 0) throw FileError::FromErrno("write", name_, errno);
+    if (::fsync(file_.fd()) != 0) throw FileError::FromErrno("write", file_.name(), errno);
   }
 
-  void Close() override {
-    if (fd_ < 0) return;
-    const int fd = fd_;
-    fd_ = -1;
-    if (::close(fd) != 0) throw FileError::FromErrno("write", name_, errno);
-  }
+  void Close() override { file_.Close(); }
 
  private:
-  int fd_;
-  std::string name_;
+  Descriptor file_;
 };
 
 }  // namespace
