@@ -19,11 +19,25 @@
 
 namespace common {
 
-enum class EntryType { kMissing, kRegular, kDirectory, kOther };
+// What a directory entry is. A symbolic link is never followed: it is kLink
+// whatever it points to.
+enum class EntryType { kMissing, kRegular, kDirectory, kLink, kOther };
 
 struct DirEntry {
   std::string name;
   EntryType type;
+};
+
+// What Stat tells of one entry, without following a link.
+struct FileInfo {
+  EntryType type = EntryType::kMissing;
+  std::uint64_t size = 0;   // bytes, for an ordinary file
+  bool writable = false;    // the user may write to it (not read-only)
+};
+
+// The local date and time, to the second.
+struct LocalTime {
+  int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0;
 };
 
 // A file read from its start to its end.
@@ -64,25 +78,46 @@ class Env {
   virtual ~Env() = default;
 
   // The entries of directory `dir` ("" is the data directory), "." and ".."
-  // left out, in no particular order. Symbolic links report their target's type.
+  // left out, in no particular order. Hidden entries are listed too.
   virtual std::vector<DirEntry> ListDirectory(const std::string& dir) = 0;
+  // The type of `path`; kMissing when nothing is there.
   virtual EntryType TypeOf(const std::string& path) = 0;
+  // Type, size and writability of `path`; type kMissing when nothing is there.
+  virtual FileInfo Stat(const std::string& path) = 0;
 
   // REQUIRES for the opening calls: `path` names an ordinary file (or, for
-  // OpenForUpdate, nothing yet); anything else throws.
+  // OpenForUpdate, nothing yet); a directory, device, FIFO or symbolic link
+  // throws. No call ever follows a symbolic link.
   virtual std::unique_ptr<SequentialFile> OpenForReading(const std::string& path) = 0;
   // Opens `path` for reading and writing, creating it empty when missing.
   virtual std::unique_ptr<RandomAccessFile> OpenForUpdate(const std::string& path) = 0;
+  // Creates `path`, which must not exist yet, for reading and writing. It
+  // gets the permissions of `permissions_of` when that names an ordinary
+  // file, else those of a new file; failing to set them throws.
+  virtual std::unique_ptr<RandomAccessFile> CreateFile(const std::string& path,
+                                                       const std::string& permissions_of) = 0;
   // Creates a new hidden file in the directory of `beside`, with the
-  // permissions of `beside` when that exists. Returns its path and the file.
+  // permissions of `beside` when that exists (failing to set them throws).
+  // Returns its path and the file.
   virtual std::pair<std::string, std::unique_ptr<WritableFile>> CreateTempFile(
       const std::string& beside) = 0;
 
-  // Replaces `to` with `from` in one step.
+  // Replaces `to` with `from` in one step (a link at `to` is replaced, never
+  // followed).
   virtual void RenameFile(const std::string& from, const std::string& to) = 0;
   virtual void RemoveFile(const std::string& path) = 0;
   // Makes the directory's entries (a rename, a new file) durable.
   virtual void SyncDirectory(const std::string& dir) = 0;
+
+  // Creates the directory `path`; returns false when something of that name
+  // already exists.
+  virtual bool CreateDirectory(const std::string& path) = 0;
+  // Removes the empty directory `path`.
+  virtual void RemoveDirectory(const std::string& path) = 0;
+  // The bytes that the user may still write on the disk holding `dir`.
+  virtual std::uint64_t FreeSpace(const std::string& dir) = 0;
+
+  virtual LocalTime Now() = 0;
 };
 
 // Forwards every call to `target`.
@@ -94,11 +129,16 @@ class EnvWrapper : public Env {
     return target_.ListDirectory(dir);
   }
   EntryType TypeOf(const std::string& path) override { return target_.TypeOf(path); }
+  FileInfo Stat(const std::string& path) override { return target_.Stat(path); }
   std::unique_ptr<SequentialFile> OpenForReading(const std::string& path) override {
     return target_.OpenForReading(path);
   }
   std::unique_ptr<RandomAccessFile> OpenForUpdate(const std::string& path) override {
     return target_.OpenForUpdate(path);
+  }
+  std::unique_ptr<RandomAccessFile> CreateFile(const std::string& path,
+                                               const std::string& permissions_of) override {
+    return target_.CreateFile(path, permissions_of);
   }
   std::pair<std::string, std::unique_ptr<WritableFile>> CreateTempFile(
       const std::string& beside) override {
@@ -109,6 +149,10 @@ class EnvWrapper : public Env {
   }
   void RemoveFile(const std::string& path) override { target_.RemoveFile(path); }
   void SyncDirectory(const std::string& dir) override { target_.SyncDirectory(dir); }
+  bool CreateDirectory(const std::string& path) override { return target_.CreateDirectory(path); }
+  void RemoveDirectory(const std::string& path) override { target_.RemoveDirectory(path); }
+  std::uint64_t FreeSpace(const std::string& dir) override { return target_.FreeSpace(dir); }
+  LocalTime Now() override { return target_.Now(); }
 
   Env& target() { return target_; }
 

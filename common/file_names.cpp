@@ -38,6 +38,13 @@ std::string Join(const std::string& dir, const std::string& base) {
 
 bool IsHidden(std::string_view name) { return !name.empty() && name.front() == '.'; }
 
+// Patterns see ordinary files and symbolic links (the link itself, never
+// what it points to), but no directories, devices or hidden files.
+bool Matchable(const DirEntry& entry) {
+  return (entry.type == EntryType::kRegular || entry.type == EntryType::kLink) &&
+         !IsHidden(entry.name);
+}
+
 }  // namespace
 
 bool SameName(std::string_view a, std::string_view b) {
@@ -75,7 +82,7 @@ std::vector<std::string> FindMatchingFiles(Env& env, std::string_view pattern) {
   const SplitPath split = Split(pattern);
   std::vector<std::string> names;
   for (const DirEntry& entry : env.ListDirectory(split.dir)) {
-    if (entry.type != EntryType::kRegular || IsHidden(entry.name)) continue;
+    if (!Matchable(entry)) continue;
     if (MatchesPattern(split.base, entry.name)) names.push_back(entry.name);
   }
   std::sort(names.begin(), names.end());
@@ -101,7 +108,7 @@ void DeleteIfPresent(Env& env, std::initializer_list<std::string_view> patterns)
   }
   std::vector<std::string> names;
   for (const DirEntry& entry : env.ListDirectory("")) {
-    if (entry.type == EntryType::kRegular && !IsHidden(entry.name)) names.push_back(entry.name);
+    if (Matchable(entry)) names.push_back(entry.name);
   }
   std::sort(names.begin(), names.end());
   std::vector<bool> deleted(names.size(), false);
@@ -134,6 +141,8 @@ void RequireOrdinaryFileOrNothing(Env& env, const std::string& path, const char*
       return;
     case EntryType::kDirectory:
       throw FileError(action, path, "it is a directory, not a file");
+    case EntryType::kLink:
+      throw FileError(action, path, "it is a symbolic link, not a file");
     case EntryType::kOther:
       throw FileError(action, path, "it is not an ordinary file");
   }

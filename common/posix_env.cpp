@@ -3,7 +3,10 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/statvfs.h>
 #include <unistd.h>
+
+#include <ctime>
 
 #include <cerrno>
 #include <cstring>
@@ -18,6 +21,7 @@ namespace {
 EntryType TypeOfMode(mode_t mode) {
   if (S_ISREG(mode)) return EntryType::kRegular;
   if (S_ISDIR(mode)) return EntryType::kDirectory;
+  if (S_ISLNK(mode)) return EntryType::kLink;
   return EntryType::kOther;
 }
 
@@ -32,11 +36,15 @@ std::string BaseName(const std::string& path) {
   return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
-// Opens without blocking on a FIFO or device, then insists on an ordinary file.
+// Opens without blocking on a FIFO or device and without following a
+// symbolic link, then insists on an ordinary file.
 int OpenOrdinaryFile(const std::string& full, const std::string& shown, int flags,
-                     const char* action) {
-  const int fd = ::open(full.c_str(), flags | O_CLOEXEC | O_NONBLOCK, 0666);
-  if (fd < 0) throw FileError::FromErrno(action, shown, errno);
+                     const char* action, mode_t mode = 0666) {
+  const int fd = ::open(full.c_str(), flags | O_CLOEXEC | O_NONBLOCK | O_NOFOLLOW, mode);
+  if (fd < 0) {
+    if (errno == ELOOP) throw FileError(action, shown, "it is a symbolic link, not a file");
+    throw FileError::FromErrno(action, shown, errno);
+  }
   struct stat st;
   if (::fstat(fd, &st) != 0) {
     const int error = errno;
@@ -204,11 +212,11 @@ std::vector<DirEntry> PosixEnv::ListDirectory(const std::string& dir) {
     switch (entry->d_type) {
       case DT_REG: type = EntryType::kRegular; break;
       case DT_DIR: type = EntryType::kDirectory; break;
-      case DT_LNK:
+      case DT_LNK: type = EntryType::kLink; break;
       case DT_UNKNOWN: {
         struct stat st;
         const std::string path = (full == "." ? name : full + "/" + name);
-        type = ::stat(path.c_str(), &st) == 0 ? TypeOfMode(st.st_mode) : EntryType::kOther;
+        type = ::lstat(path.c_str(), &st) == 0 ? TypeOfMode(st.st_mode) : EntryType::kOther;
         break;
       }
       default: break;
@@ -222,13 +230,20 @@ std::vector<DirEntry> PosixEnv::ListDirectory(const std::string& dir) {
   return entries;
 }
 
-EntryType PosixEnv::TypeOf(const std::string& path) {
+EntryType PosixEnv::TypeOf(const std::string& path) { return Stat(path).type; }
+
+FileInfo PosixEnv::Stat(const std::string& path) {
   struct stat st;
-  if (::stat(Full(path).c_str(), &st) != 0) {
-    if (errno == ENOENT || errno == ENOTDIR) return EntryType::kMissing;
+  const std::string full = Full(path);
+  if (::lstat(full.c_str(), &st) != 0) {
+    if (errno == ENOENT || errno == ENOTDIR) return {};
     throw FileError::FromErrno("look at", path, errno);
   }
-  return TypeOfMode(st.st_mode);
+  FileInfo info;
+  info.type = TypeOfMode(st.st_mode);
+  info.size = S_ISREG(st.st_mode) ? static_cast<std::uint64_t>(st.st_size) : 0;
+  info.writable = ::faccessat(AT_FDCWD, full.c_str(), W_OK, AT_EACCESS) == 0;
+  return info;
 }
 
 std::unique_ptr<SequentialFile> PosixEnv::OpenForReading(const std::string& path) {
@@ -241,6 +256,26 @@ std::unique_ptr<RandomAccessFile> PosixEnv::OpenForUpdate(const std::string& pat
   return std::make_unique<PosixRandomAccessFile>(fd, path);
 }
 
+mode_t PosixEnv::PermissionsFor(const std::string& like) const {
+  struct stat st;
+  if (!like.empty() && ::lstat(Full(like).c_str(), &st) == 0 && S_ISREG(st.st_mode)) {
+    return st.st_mode & 07777;
+  }
+  const mode_t mask = ::umask(0);
+  ::umask(mask);
+  return 0666 & ~mask;
+}
+
+std::unique_ptr<RandomAccessFile> PosixEnv::CreateFile(const std::string& path,
+                                                       const std::string& permissions_of) {
+  const mode_t mode = PermissionsFor(permissions_of);
+  const int fd = OpenOrdinaryFile(Full(path), path, O_RDWR | O_CREAT | O_EXCL, "create", mode);
+  auto file = std::make_unique<PosixRandomAccessFile>(fd, path);
+  // open() applies the umask; the permissions must be exactly the old ones.
+  if (::fchmod(fd, mode) != 0) throw FileError::FromErrno("set the permissions of", path, errno);
+  return file;
+}
+
 std::pair<std::string, std::unique_ptr<WritableFile>> PosixEnv::CreateTempFile(
     const std::string& beside) {
   const std::string dir = DirectoryOf(beside);
@@ -248,20 +283,17 @@ std::pair<std::string, std::unique_ptr<WritableFile>> PosixEnv::CreateTempFile(
   std::string full = Full(name);
   const int fd = ::mkostemp(full.data(), O_CLOEXEC);
   if (fd < 0) throw FileError::FromErrno("write", beside, errno);
+  std::string path = full.substr(full.size() - name.size());
+  auto file = std::make_unique<PosixWritableFile>(fd, path);
   // mkostemp creates the file readable by its owner only; give it the
   // permissions the file it replaces had, or the usual ones for a new file.
-  mode_t mode;
-  struct stat st;
-  if (::stat(Full(beside).c_str(), &st) == 0) {
-    mode = st.st_mode & 07777;
-  } else {
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    mode = 0666 & ~mask;
+  if (::fchmod(fd, PermissionsFor(beside)) != 0) {
+    const int error = errno;
+    file.reset();
+    ::unlink(full.c_str());
+    throw FileError::FromErrno("set the permissions of", beside, error);
   }
-  ::fchmod(fd, mode);
-  std::string path = full.substr(full.size() - name.size());
-  return {path, std::make_unique<PosixWritableFile>(fd, path)};
+  return {path, std::move(file)};
 }
 
 void PosixEnv::RenameFile(const std::string& from, const std::string& to) {
@@ -285,6 +317,32 @@ void PosixEnv::SyncDirectory(const std::string& dir) {
   if (result != 0 && error != EINVAL && error != EROFS) {
     throw FileError::FromErrno("write to the folder", shown, error);
   }
+}
+
+bool PosixEnv::CreateDirectory(const std::string& path) {
+  if (::mkdir(Full(path).c_str(), 0777) == 0) return true;
+  if (errno == EEXIST) return false;
+  throw FileError::FromErrno("create the folder", path, errno);
+}
+
+void PosixEnv::RemoveDirectory(const std::string& path) {
+  if (::rmdir(Full(path).c_str()) != 0) throw FileError::FromErrno("delete the folder", path, errno);
+}
+
+std::uint64_t PosixEnv::FreeSpace(const std::string& dir) {
+  struct statvfs fs;
+  if (::statvfs(Full(dir).c_str(), &fs) != 0) {
+    throw FileError::FromErrno("look at", dir.empty() ? "." : dir, errno);
+  }
+  return static_cast<std::uint64_t>(fs.f_bavail) * fs.f_frsize;
+}
+
+LocalTime PosixEnv::Now() {
+  const std::time_t now = std::time(nullptr);
+  struct tm local;
+  ::localtime_r(&now, &local);
+  return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday,
+          local.tm_hour,        local.tm_min,     local.tm_sec};
 }
 
 }  // namespace common
