@@ -8,15 +8,20 @@
 #include <string>
 #include <vector>
 
+#include "cleanslate/action_runner.h"
+#include "cleanslate/choices.h"
 #include "cleanslate/clock.h"
 #include "cleanslate/program_info.h"
 #include "cleanslate/qt/makefile_view.h"
 #include "cleanslate/random_source.h"
 #include "cleanslate/terminal_view.h"
+#include "common/backup_commands.h"
 #include "common/posix_env.h"
 #include "common/qt/qt_messages.h"
 #include "common/qt/qt_window_host.h"
 #include "common/startup.h"
+#include "common/terminal/terminal_io.h"
+#include "common/terminal/terminal_messages.h"
 
 namespace {
 
@@ -41,6 +46,48 @@ int RunWindows(int argc, char** argv, common::Env& env, cleanslate::RandomSource
   return common::ErrorReported() ? 1 : status;
 }
 
+// --restore: the question in a message box, or on the terminal.
+int RunRestore(const common::StartupDecision& decision, int argc, char** argv,
+               common::Env& env) {
+  const common::ProgramInfo& info = cleanslate::CleanslateInfo();
+  const common::TransactionOptions options = cleanslate::ActionOptions("restore");
+  if (decision.front_end == common::FrontEnd::kTerminal) {
+    common::TerminalIo io(std::cin, std::cout);
+    common::TerminalMessages messages(io, info.title);
+    return common::RunReportingErrors(info, std::cout, std::cerr, [&] {
+      common::RecoverAtStart(env, messages,
+                             {cleanslate::kBackupFolder, cleanslate::kTagBackupFolder});
+      return common::RestoreCommand(env, messages, options, decision.argument, std::cerr);
+    });
+  }
+  QApplication app(argc, argv);
+  common::QtMessages messages(QString::fromStdString(info.title), [] { return nullptr; });
+  return common::RunReportingErrors(info, std::cout, std::cerr, [&] {
+    common::RecoverAtStart(env, messages, {cleanslate::kBackupFolder, cleanslate::kTagBackupFolder});
+    return common::RestoreCommand(env, messages, options, decision.argument, std::cerr);
+  });
+}
+
+int RunPlan(const common::StartupDecision& decision, common::Env& env,
+            cleanslate::RandomSource& random, cleanslate::Clock& clock) {
+  const common::ProgramInfo& info = cleanslate::CleanslateInfo();
+  const std::string text = decision.argument.value_or("");
+  const std::optional<int> number = cleanslate::ChoiceNumber(text);
+  const int count = static_cast<int>(cleanslate::Choices().size());
+  if (!number || *number < 1 || *number > count) {
+    std::cerr << info.command << ": --plan needs a line number from 1 to " << count << ", not '"
+              << text << "'\n";
+    return 2;
+  }
+  common::TerminalIo io(std::cin, std::cout);
+  common::TerminalMessages messages(io, info.title);
+  return common::RunReportingErrors(info, std::cout, std::cerr, [&] {
+    cleanslate::PrintChoicePlan(*number, cleanslate::ActionContext{env, messages, random, clock},
+                                std::cout);
+    return 0;
+  });
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -53,10 +100,18 @@ int main(int argc, char** argv) {
   common::PosixEnv env(".");
   cleanslate::SystemRandomSource random;
   cleanslate::SystemClock clock;
+  // QApplication takes only the program name: the arguments are ours.
+  int qt_argc = 1;
+  if (decision.option == "--list-backups") {
+    return common::RunReportingErrors(info, std::cout, std::cerr, [&] {
+      common::PrintBackups(env, cleanslate::kBackupFolder, std::cout);
+      return 0;
+    });
+  }
+  if (decision.option == "--restore") return RunRestore(decision, qt_argc, argv, env);
+  if (decision.option == "--plan") return RunPlan(decision, env, random, clock);
   if (decision.front_end == common::FrontEnd::kTerminal) {
     return cleanslate::RunTerminal(std::cin, std::cout, std::cerr, env, random, clock);
   }
-  // QApplication takes only the program name: the arguments are ours.
-  int qt_argc = 1;
   return RunWindows(qt_argc, argv, env, random, clock);
 }

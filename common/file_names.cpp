@@ -98,7 +98,7 @@ void DeleteIfPresent(Env& env, std::string_view pattern) {
   for (const std::string& path : FindMatchingFiles(env, pattern)) env.RemoveFile(path);
 }
 
-void DeleteIfPresent(Env& env, std::initializer_list<std::string_view> patterns) {
+void DeleteIfPresent(Env& env, std::span<const std::string_view> patterns) {
   for (const std::string_view pattern : patterns) {
     if (pattern.find_first_of(kSeparators) != std::string_view::npos) {
       // Patterns in other directories need listings of their own.
@@ -132,6 +132,10 @@ std::string ResolveName(Env& env, std::string_view name) {
     }
   }
   return best == nullptr ? std::string(name) : Join(split.dir, *best);
+}
+
+bool HasFolderPart(std::string_view path) {
+  return path.find_first_of(kSeparators) != std::string_view::npos;
 }
 
 void RequireOrdinaryFileOrNothing(Env& env, const std::string& path, const char* action) {

@@ -9,6 +9,7 @@
 #define COMMON_FILE_NAMES_H_
 
 #include <initializer_list>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -39,12 +40,19 @@ void DeleteIfPresent(Env& env, std::string_view pattern);
 // The same for several patterns in the data directory, in their order, with
 // one listing of the directory: a file matching two patterns goes with the
 // first. For long lists in large directories.
-void DeleteIfPresent(Env& env, std::initializer_list<std::string_view> patterns);
+void DeleteIfPresent(Env& env, std::span<const std::string_view> patterns);
+inline void DeleteIfPresent(Env& env, std::initializer_list<std::string_view> patterns) {
+  DeleteIfPresent(env, std::span<const std::string_view>(patterns.begin(), patterns.size()));
+}
 
 // The path under which `name` exists, whatever its letter case: the entry of
 // exactly that case when there is one, else the first case-insensitive match
 // in byte order. A name that exists under no case is returned unchanged.
 std::string ResolveName(Env& env, std::string_view name);
+
+// True when `path` has a folder part ("c:\\followup.pt" on Windows), false
+// for a bare name in the data directory.
+bool HasFolderPart(std::string_view path);
 
 // Throws FileError when `path` exists as something other than an ordinary
 // file (a directory, a FIFO, a device).
