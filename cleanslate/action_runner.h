@@ -8,15 +8,13 @@
 #include <functional>
 
 #include "cleanslate/action_context.h"
+#include "common/backup_commands.h"
 #include "common/transaction.h"
 #include "common/transaction_plan.h"
 
 namespace cleanslate {
 
-inline constexpr char kBackupFolder[] = "cleanslate-backups";
-// Tag keeps its backups beside ours; a start of either program puts back
-// what an interrupted run of either left half done.
-inline constexpr char kTagBackupFolder[] = "tag-backups";
+inline constexpr const char* kBackupFolder = common::kCleanslateBackupFolder;
 
 // The transaction of the action `backup_name` ("sales", "everything").
 common::TransactionOptions ActionOptions(const char* backup_name);

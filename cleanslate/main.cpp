@@ -46,26 +46,26 @@ int RunWindows(int argc, char** argv, common::Env& env, cleanslate::RandomSource
   return common::ErrorReported() ? 1 : status;
 }
 
-// --restore: the question in a message box, or on the terminal.
-int RunRestore(const common::StartupDecision& decision, int argc, char** argv,
-               common::Env& env) {
+// --list-backups and --restore: a restore asks in a message box, or on the
+// terminal.
+int RunBackupOption(const common::StartupDecision& decision, int argc, char** argv,
+                    common::Env& env) {
   const common::ProgramInfo& info = cleanslate::CleanslateInfo();
   const common::TransactionOptions options = cleanslate::ActionOptions("restore");
-  if (decision.front_end == common::FrontEnd::kTerminal) {
+  auto run = [&](common::Messages& messages) {
+    return common::RunReportingErrors(info, std::cout, std::cerr, [&] {
+      return common::RunBackupOption(decision.option, decision.argument, env, messages, options,
+                                     std::cout, std::cerr);
+    });
+  };
+  if (decision.front_end == common::FrontEnd::kTerminal || decision.option == "--list-backups") {
     common::TerminalIo io(std::cin, std::cout);
     common::TerminalMessages messages(io, info.title);
-    return common::RunReportingErrors(info, std::cout, std::cerr, [&] {
-      common::RecoverAtStart(env, messages,
-                             {cleanslate::kBackupFolder, cleanslate::kTagBackupFolder});
-      return common::RestoreCommand(env, messages, options, decision.argument, std::cerr);
-    });
+    return run(messages);
   }
   QApplication app(argc, argv);
   common::QtMessages messages(QString::fromStdString(info.title), [] { return nullptr; });
-  return common::RunReportingErrors(info, std::cout, std::cerr, [&] {
-    common::RecoverAtStart(env, messages, {cleanslate::kBackupFolder, cleanslate::kTagBackupFolder});
-    return common::RestoreCommand(env, messages, options, decision.argument, std::cerr);
-  });
+  return run(messages);
 }
 
 int RunPlan(const common::StartupDecision& decision, common::Env& env,
@@ -102,13 +102,9 @@ int main(int argc, char** argv) {
   cleanslate::SystemClock clock;
   // QApplication takes only the program name: the arguments are ours.
   int qt_argc = 1;
-  if (decision.option == "--list-backups") {
-    return common::RunReportingErrors(info, std::cout, std::cerr, [&] {
-      common::PrintBackups(env, cleanslate::kBackupFolder, std::cout);
-      return 0;
-    });
+  if (decision.option == "--list-backups" || decision.option == "--restore") {
+    return RunBackupOption(decision, qt_argc, argv, env);
   }
-  if (decision.option == "--restore") return RunRestore(decision, qt_argc, argv, env);
   if (decision.option == "--plan") return RunPlan(decision, env, random, clock);
   if (decision.front_end == common::FrontEnd::kTerminal) {
     return cleanslate::RunTerminal(std::cin, std::cout, std::cerr, env, random, clock);

@@ -37,7 +37,7 @@ MakefileWindow::MakefileWindow(const ActionContext& context, common::WindowHost&
 
 void MakefileWindow::Form_Load() {
   // A run that a crash or a kill interrupted is put back before anything else.
-  common::RecoverAtStart(context_.env, context_.messages, {kBackupFolder, kTagBackupFolder});
+  common::RecoverAtStart(context_.env, context_.messages, {common::kCleanslateBackupFolder, common::kTagBackupFolder});
   if (ZeroingLocked(context_.env)) {
     context_.messages.ShowMessage(kLocked, Buttons::kOk);
     host_.EndProgram();

@@ -39,6 +39,17 @@ void PrintBackups(Env& env, const std::string& folder, std::ostream& out) {
   out.flush();
 }
 
+int RunBackupOption(const std::string& option, const std::optional<std::string>& argument,
+                    Env& env, Messages& messages, const TransactionOptions& options,
+                    std::ostream& out, std::ostream& err) {
+  if (option == "--list-backups") {
+    PrintBackups(env, options.backups, out);
+    return 0;
+  }
+  RecoverAtStart(env, messages, {kCleanslateBackupFolder, kTagBackupFolder});
+  return RestoreCommand(env, messages, options, argument, err);
+}
+
 int RestoreCommand(Env& env, Messages& messages, const TransactionOptions& options,
                    const std::optional<std::string>& name, std::ostream& err) {
   const std::vector<Backup> backups = ListBackups(env, options.backups);

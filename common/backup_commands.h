@@ -16,6 +16,18 @@
 
 namespace common {
 
+// Where each program keeps its backups, in the data directory. A start of
+// either program puts back what an interrupted run of either left.
+inline constexpr char kCleanslateBackupFolder[] = "cleanslate-backups";
+inline constexpr char kTagBackupFolder[] = "tag-backups";
+
+// The Env calls of --list-backups and --restore, for either program: the
+// backups of options.backups, and `messages` for the questions of a restore.
+// Returns the exit status. Throws FileError.
+int RunBackupOption(const std::string& option, const std::optional<std::string>& argument,
+                    Env& env, Messages& messages, const TransactionOptions& options,
+                    std::ostream& out, std::ostream& err);
+
 // Puts back every action in `folders` that was interrupted, and says so in
 // one OK message each, naming the action and when it started. Throws
 // FileError when a file cannot be put back.

@@ -1,6 +1,7 @@
 #include "common/backups.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <memory>
 #include <tuple>
 
@@ -18,11 +19,23 @@ bool Exists(Env& env, const std::string& path) {
   return env.Stat(path).type != EntryType::kMissing;
 }
 
+// The number after a folder's name when one of the same minute and action
+// came before it ("2026-12-09 0343 sales 2"); 1 for the first.
+int FolderNumber(const Backup& backup) {
+  const std::string stem =
+      FolderTimeText(backup.manifest.started) + " " + backup.manifest.action + " ";
+  const std::size_t slash = backup.folder.rfind('/');
+  const std::string name = backup.folder.substr(slash == std::string::npos ? 0 : slash + 1);
+  if (name.size() <= stem.size() || name.compare(0, stem.size(), stem) != 0) return 1;
+  return std::atoi(name.c_str() + stem.size());
+}
+
 bool Newer(const Backup& a, const Backup& b) {
   const LocalTime& x = a.manifest.started;
   const LocalTime& y = b.manifest.started;
-  return std::tie(x.year, x.month, x.day, x.hour, x.minute, x.second, a.folder) >
-         std::tie(y.year, y.month, y.day, y.hour, y.minute, y.second, b.folder);
+  const int m = FolderNumber(a), n = FolderNumber(b);
+  return std::tie(x.year, x.month, x.day, x.hour, x.minute, x.second, m, a.folder) >
+         std::tie(y.year, y.month, y.day, y.hour, y.minute, y.second, n, b.folder);
 }
 
 std::string SizeText(std::uint64_t bytes) {

@@ -1,6 +1,7 @@
 #include "common/transaction.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <utility>
 #include <vector>
 
@@ -330,10 +331,21 @@ void Transaction::Impl::MakeFolder() {
       throw FileError("create the folder", options_.backups,
                       "something that is not a folder has that name");
   }
-  const std::string stem = options_.backups + "/" + FolderTimeText(journal_.started) + " " +
-                           options_.action;
-  folder_ = stem;
-  for (int n = 2; !base_.CreateDirectory(folder_); ++n) folder_ = stem + " " + std::to_string(n);
+  // A later backup of the same minute and action gets a higher number,
+  // never a freed lower one, so the names keep their order.
+  const std::string name = FolderTimeText(journal_.started) + " " + options_.action;
+  int last = 0;
+  for (const DirEntry& entry : base_.ListDirectory(options_.backups)) {
+    if (entry.name == name) {
+      last = std::max(last, 1);
+    } else if (entry.name.rfind(name + " ", 0) == 0) {
+      last = std::max(last, std::atoi(entry.name.c_str() + name.size() + 1));
+    }
+  }
+  const std::string stem = options_.backups + "/" + name;
+  int n = last + 1;
+  folder_ = n == 1 ? stem : stem + " " + std::to_string(n);
+  while (!base_.CreateDirectory(folder_)) folder_ = stem + " " + std::to_string(++n);
   try {
     base_.CreateDirectory(folder_ + "/" + kOriginalsFolder);
     WriteFile(folder_ + "/" + kJournalFile, ManifestText(journal_));
@@ -421,7 +433,10 @@ void Transaction::Impl::Commit() {
   base_.SyncDirectory("");
   base_.SyncDirectory(folder_ + "/" + kOriginalsFolder);
   const std::string journal = folder_ + "/" + kJournalFile;
-  if (options_.keep_backup) {
+  // A backup of nothing is not worth keeping.
+  const bool keep = options_.keep_backup &&
+                    std::find(touched_.begin(), touched_.end(), true) != touched_.end();
+  if (keep) {
     BackupManifest manifest = journal_;
     manifest.entries.clear();
     for (std::size_t i = 0; i < journal_.entries.size(); ++i) {
@@ -444,6 +459,8 @@ void Transaction::Impl::Commit() {
     finished_ = true;
     try {
       RemoveTree(base_, folder_);
+      // No backups folder is left behind by saves that keep nothing.
+      if (base_.ListDirectory(options_.backups).empty()) base_.RemoveDirectory(options_.backups);
     } catch (const FileError&) {
       // A folder without journal or manifest is removed at the next start.
     }

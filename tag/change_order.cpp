@@ -2,6 +2,7 @@
 
 #include "common/file_names.h"
 #include "tag/department_files.h"
+#include "tag/tag_saves.h"
 
 namespace tag {
 
@@ -116,7 +117,11 @@ FieldLayout ChangeOrder::BoxTexts() const {
 
 void ChangeOrder::Command1_Click() {
   if (!DepartmentTextUsable()) return;
-  WriteFieldLayout(env_, UpperCase(FieldLayoutFileName(controls_.Dept.text)), BoxTexts());
+  const std::string name = UpperCase(FieldLayoutFileName(controls_.Dept.text));
+  common::Plan plan(env_);
+  plan.Write(name, kTagLineFileBytes);
+  SaveInTransaction(env_, plan, "department layout", false,
+                    [&](common::Env& env) { WriteFieldLayout(env, name, BoxTexts()); });
   host_.ProcessPendingEvents();
   CloseWindow();
 }
@@ -128,10 +133,17 @@ void ChangeOrder::settoDefault_Click() {
     return;
   }
   deptcount_ = ReadDepartmentCount(env_);
-  DeleteDepartmentFieldLayouts(env_, deptcount_);
-  const common::Answer answer =
-      messages_.ShowMessage(kDefaultQuestion, common::Buttons::kYesNo, common::Icon::kQuestion);
-  if (answer == common::Answer::kYes) common::DeleteIfPresent(env_, kDefaultFieldLayoutFile);
+  const std::vector<std::string> layouts = DepartmentFieldLayoutNames(env_, deptcount_);
+  common::Plan plan(env_);
+  for (const std::string& name : layouts) plan.Delete(name);
+  plan.Delete(kDefaultFieldLayoutFile);
+  // One transaction for both questions' deletions, kept for --restore.
+  SaveInTransaction(env_, plan, "defaults", true, [&](common::Env& env) {
+    for (const std::string& name : layouts) common::DeleteIfPresent(env, name);
+    const common::Answer answer =
+        messages_.ShowMessage(kDefaultQuestion, common::Buttons::kYesNo, common::Icon::kQuestion);
+    if (answer == common::Answer::kYes) common::DeleteIfPresent(env, kDefaultFieldLayoutFile);
+  });
   CloseWindow();
 }
 

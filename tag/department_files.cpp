@@ -42,17 +42,19 @@ std::vector<std::string> ListDepartments(common::Env& env, std::int32_t deptcoun
   return names;
 }
 
-void DeleteDepartmentFieldLayouts(common::Env& env, std::int32_t deptcount) {
+std::vector<std::string> DepartmentFieldLayoutNames(common::Env& env, std::int32_t deptcount) {
+  std::vector<std::string> names;
   common::RecordFile file(env, common::kDepartmentFile, common::DepartmentRecord::kLength);
   const std::int32_t last = RecordsToScan(file, deptcount);
   for (std::int32_t n = 1; n <= last; ++n) {
     const std::string first3 = NameOf(file, n).substr(0, 3);
     if (!SafeInFileName(first3)) continue;
-    const std::string name = TrimSpaces(first3 + "tags.dat");
+    std::string name = TrimSpaces(first3 + "tags.dat");
     if (name.starts_with("[")) continue;
-    common::DeleteIfPresent(env, name);
+    names.push_back(std::move(name));
   }
   file.Close();
+  return names;
 }
 
 }  // namespace tag

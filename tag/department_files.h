@@ -26,13 +26,13 @@ std::int16_t ReadDepartmentCount(common::Env& env);
 // out. Records past the end of the file are not there to list.
 std::vector<std::string> ListDepartments(common::Env& env, std::int32_t deptcount);
 
-// For records 1 to `deptcount` of "dept.dat": forms the name of the first
-// three characters of the department name followed by "tags.dat", trimmed
-// of spaces, and deletes that file when it exists. Free slots (names that
-// then begin with "[") and names whose first three characters cannot stand
-// in a file name are skipped; records past the end of the file are not
-// there to walk.
-void DeleteDepartmentFieldLayouts(common::Env& env, std::int32_t deptcount);
+// The department layout files that "Set all back to default" deletes (when
+// they exist): for records 1 to `deptcount` of "dept.dat", the first three
+// characters of the department name followed by "tags.dat", trimmed of
+// spaces. Free slots (names that then begin with "[") and names whose first
+// three characters cannot stand in a file name are skipped; records past the
+// end of the file are not there to walk.
+std::vector<std::string> DepartmentFieldLayoutNames(common::Env& env, std::int32_t deptcount);
 
 }  // namespace tag
 

@@ -2,9 +2,11 @@
 
 #include <algorithm>
 
+#include "common/backup_commands.h"
 #include "common/file_names.h"
 #include "common/number_text.h"
 #include "tag/micro_adjust_file.h"
+#include "tag/tag_saves.h"
 
 namespace tag {
 
@@ -59,6 +61,8 @@ FormTags::FormTags(common::Env& env, common::Messages& messages, TagWindowHost& 
 FormTags::~FormTags() = default;
 
 void FormTags::Form_Load() {
+  // A save that a crash or a kill interrupted is put back first.
+  common::RecoverAtStart(env_, messages_, {common::kCleanslateBackupFolder, common::kTagBackupFolder});
   showacross2();
   if (MicroAdjustIsOn(env_)) {
     // The box is still unchecked while the factor goes in, so its change
@@ -70,7 +74,12 @@ void FormTags::Form_Load() {
     skipclick_.clear();
   }
   layout_.tagfile = kTagFile;
-  if (!common::FileExists(env_, layout_.tagfile)) WriteDefaultLayout(env_, layout_.tagfile);
+  if (!common::FileExists(env_, layout_.tagfile)) {
+    common::Plan plan(env_);
+    plan.Write(layout_.tagfile, kTagLineFileBytes);
+    SaveInTransaction(env_, plan, "layout", false,
+                      [&](common::Env& env) { WriteDefaultLayout(env, layout_.tagfile); });
+  }
   loadsettings();
 }
 
@@ -215,7 +224,10 @@ void FormTags::save_Click() {
   for (int i = 2; i <= last; ++i) {
     if (layout_.tabpos[i] <= layout_.tabpos[i - 1]) messages_.ShowMessage(kOutOfOrder);
   }
-  WriteLayout(env_, layout_);
+  common::Plan plan(env_);
+  plan.Write(layout_.tagfile, kTagLineFileBytes);
+  SaveInTransaction(env_, plan, "layout", false,
+                    [&](common::Env& env) { WriteLayout(env, layout_); });
   host_.EndProgram();
 }
 
@@ -231,17 +243,27 @@ void FormTags::Command2_Click() {
 void FormTags::microadjust_Click() {
   if (skipclick_ == "N") return;
   messages_.ShowMessage(kMicroAdjustNote);
+  common::Plan plan(env_);
   if (controls_.microadjust.checked) {
-    SwitchMicroAdjustOn(env_);
+    plan.Write(kMicroAdjustWrittenName, kTagLineFileBytes);
+    SaveInTransaction(env_, plan, "micro-adjust", false,
+                      [](common::Env& env) { SwitchMicroAdjustOn(env); });
     controls_.microadjustfactor.visible = true;
   } else if (MicroAdjustIsOn(env_)) {
-    SwitchMicroAdjustOff(env_);
+    plan.Delete(kMicroAdjustFile);
+    SaveInTransaction(env_, plan, "micro-adjust", false,
+                      [](common::Env& env) { SwitchMicroAdjustOff(env); });
     controls_.microadjustfactor.visible = false;
   }
 }
 
 void FormTags::microadjustfactor_Change() {
-  if (controls_.microadjust.checked) WriteMicroAdjustFactor(env_, controls_.microadjustfactor.text);
+  if (!controls_.microadjust.checked) return;
+  common::Plan plan(env_);
+  plan.Write(kMicroAdjustWrittenName, kTagLineFileBytes);
+  SaveInTransaction(env_, plan, "micro-adjust", false, [&](common::Env& env) {
+    WriteMicroAdjustFactor(env, controls_.microadjustfactor.text);
+  });
 }
 
 void FormTags::ClickSettingsLine(int index) {

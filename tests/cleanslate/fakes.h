@@ -79,14 +79,7 @@ inline std::string OldRecords(int count, std::size_t length) {
   return bytes;
 }
 
-// The names in the directory, the backup folders left out.
-inline std::vector<std::string> DataNames(const testing_support::TempDir& dir) {
-  std::vector<std::string> names;
-  for (const std::string& name : dir.Names()) {
-    if (name != "cleanslate-backups" && name != "tag-backups") names.push_back(name);
-  }
-  return names;
-}
+using testing_support::DataNames;
 
 // Every file of the directory with its bytes (a directory as "<dir>"), the
 // backup folders left out.

@@ -166,6 +166,8 @@ std::map<std::string, std::string> TreeSnapshot(const std::string& root, const s
       files[name] = "<link " + fs::read_symlink(it->path()).string() + ">";
     } else if (S_ISDIR(st.st_mode)) {
       files[name] = "<dir>" + mode;
+    } else if (!S_ISREG(st.st_mode)) {
+      files[name] = "<special>" + mode;  // a FIFO is never opened: that would wait
     } else {
       std::ifstream in(it->path(), std::ios::binary);
       std::ostringstream bytes;

@@ -53,4 +53,12 @@ std::vector<std::string> TempDir::Names() const {
   return names;
 }
 
+std::vector<std::string> DataNames(const TempDir& dir) {
+  std::vector<std::string> names;
+  for (const std::string& name : dir.Names()) {
+    if (name != "cleanslate-backups" && name != "tag-backups") names.push_back(name);
+  }
+  return names;
+}
+
 }  // namespace testing_support

@@ -31,6 +31,9 @@ class TempDir {
   std::string path_;
 };
 
+// The names in `dir` without the programs' backup folders.
+std::vector<std::string> DataNames(const TempDir& dir);
+
 // `count` copies of `byte`.
 inline std::string Repeat(char byte, std::size_t count) { return std::string(count, byte); }
 

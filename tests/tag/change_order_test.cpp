@@ -101,7 +101,7 @@ TEST_F(ChangeOrderTest, SavingWritesTheUpperCaseNameAndPickingReadsItBack) {
   window_->TypeLayoutBox(1, "22222");
   window_->TypeLayoutBox(6, " 99,9 ");
   window_->Command1_Click();
-  EXPECT_EQ(dir_.Names(), (Names{"GENTAGS.DAT", "dept.dat"}));
+  EXPECT_EQ(testing_support::DataNames(dir_), (Names{"GENTAGS.DAT", "dept.dat"}));
   EXPECT_EQ(dir_.Read("GENTAGS.DAT"),
             "22222\r\nFFFFFFFFFFFF\r\n22222 33333333333333333 \r\n44444 55555555\r\n"
             "EEEEEEEEEEEE\r\n 99,9 \r\n");
@@ -129,7 +129,7 @@ TEST_F(ChangeOrderTest, TypingLoadsOnEveryChangeAndDepartmentsShareTheirFirstThr
   window_->TypeDepartment("waterford");
   window_->TypeLayoutBox(2, "new");
   window_->Command1_Click();
-  EXPECT_EQ(dir_.Names(), (Names{"WATTAGS.DAT", "dept.dat"}));
+  EXPECT_EQ(testing_support::DataNames(dir_), (Names{"WATTAGS.DAT", "dept.dat"}));
   EXPECT_EQ(dir_.Read("WATTAGS.DAT"), "W1\r\nnew\r\nW3\r\nW4\r\nW5\r\nW6\r\n");
 }
 
@@ -142,7 +142,7 @@ TEST_F(ChangeOrderTest, ATooShortDepartmentIsNeverSaved) {
   window_->TypeDepartment("  X  ");
   window_->Command1_Click();
   EXPECT_EQ(messages_.texts(), (Texts{kNoDepartment, kNoDepartment, kNoDepartment}));
-  EXPECT_EQ(dir_.Names(), Names{"dept.dat"});
+  EXPECT_EQ(testing_support::DataNames(dir_), Names{"dept.dat"});
   EXPECT_TRUE(window_->open());
 }
 
@@ -182,7 +182,7 @@ TEST_F(DefaultResetTest, NoChangesNothing) {
                    "Nothing changed"}));
   EXPECT_EQ(messages_.shown()[0].buttons, common::Buttons::kYesNo);
   EXPECT_EQ(messages_.shown()[0].icon, common::Icon::kQuestion);
-  EXPECT_EQ(dir_.Names().size(), 7u);
+  EXPECT_EQ(testing_support::DataNames(dir_).size(), 7u);
   EXPECT_TRUE(window_->open());
 }
 
@@ -194,14 +194,14 @@ TEST_F(DefaultResetTest, YesThenYesDeletesEveryDepartmentsFileAndTheDefault) {
             "All departments have been set to use the default layout.  Do you want to set the "
             "default layout for tags back to the layout supplied originally by Brillora?");
   // Three spaces make "tags.dat"; free slots and departments not listed keep theirs.
-  EXPECT_EQ(dir_.Names(), (Names{"PEATAGS.dat", "[NOtags.dat", "dept.dat"}));
+  EXPECT_EQ(testing_support::DataNames(dir_), (Names{"PEATAGS.dat", "[NOtags.dat", "dept.dat"}));
   EXPECT_FALSE(window_->open());
 }
 
 TEST_F(DefaultResetTest, YesThenNoKeepsTheDefault) {
   messages_.Answer({Answer::kYes, Answer::kNo});
   window_->settoDefault_Click();
-  EXPECT_EQ(dir_.Names(), (Names{"DEFTAGS.dat", "PEATAGS.dat", "[NOtags.dat", "dept.dat"}));
+  EXPECT_EQ(testing_support::DataNames(dir_), (Names{"DEFTAGS.dat", "PEATAGS.dat", "[NOtags.dat", "dept.dat"}));
   EXPECT_FALSE(window_->open());
 }
 
@@ -248,7 +248,7 @@ TEST_F(UnsafeDepartmentTest, TypedTextsAreRefusedAndNothingIsWritten) {
     EXPECT_EQ(messages_.texts()[shown + 1], kUnsafeDepartmentMessage) << text;
     EXPECT_TRUE(window.open()) << text;
   }
-  EXPECT_EQ(dir_.Names(), Names{"data"});
+  EXPECT_EQ(testing_support::DataNames(dir_), Names{"data"});
   EXPECT_EQ(dir_.Read(DataFile("dept.dat")), "");
 }
 

@@ -91,7 +91,7 @@ TEST_F(TagTerminalTest, BackKeepsTheDepartmentWindowAndCloseOpensItAnew) {
   EXPECT_EQ(Count(s.out, "Label for department: \"DEFAULT\""), 2u);  // first opening, reopening
   EXPECT_NE(s.out.find("Unknown command \"zz\"."), std::string::npos);
   EXPECT_NE(s.out.find("No department so nothing saved"), std::string::npos);
-  EXPECT_EQ(dir_.Names(), (Names{"dept.dat", "tagsize.dat"}));
+  EXPECT_EQ(testing_support::DataNames(dir_), (Names{"dept.dat", "tagsize.dat"}));
 }
 
 TEST_F(TagTerminalTest, TheDefaultResetAsksAndClosesTheWindow) {
@@ -101,7 +101,7 @@ TEST_F(TagTerminalTest, TheDefaultResetAsksAndClosesTheWindow) {
   const Session s = Run("o\nr\ny\nn\n");
   EXPECT_EQ(s.status, 0);
   EXPECT_NE(s.out.find("[Y/n]"), std::string::npos) << s.out;
-  EXPECT_EQ(dir_.Names(), (Names{"DEFTAGS.DAT", "dept.dat", "tagsize.dat"}));
+  EXPECT_EQ(testing_support::DataNames(dir_), (Names{"DEFTAGS.DAT", "dept.dat", "tagsize.dat"}));
   EXPECT_NE(s.out.rfind("tags layout> "), std::string::npos);
   EXPECT_GT(s.out.rfind("tags layout> "), s.out.rfind("department window> "));
 }
