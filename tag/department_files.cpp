@@ -49,7 +49,8 @@ void DeleteDepartmentFieldLayouts(common::Env& env, std::int32_t deptcount) {
     const std::string first3 = NameOf(file, n).substr(0, 3);
     if (!SafeInFileName(first3)) continue;
     const std::string name = TrimSpaces(first3 + "tags.dat");
-    if (name.starts_with("[")) continue;
+    // A hidden name is no file that Save Change writes.
+    if (name.starts_with("[") || name.starts_with(".")) continue;
     common::DeleteIfPresent(env, name);
   }
   file.Close();
