@@ -25,11 +25,10 @@ std::int32_t LastRecordToWalk(const common::RecordFile& customers, std::int32_t 
 }  // namespace
 
 std::int32_t ReadCustomerCount(common::Env& env) {
+  // A file without a field is as unusable as a missing one: a count of 0
+  // would let the sales reset delete every sales file and keep every
+  // customer's links to them.
   common::LineFileReader file(env, kCustomerCountFile);
-  for (int c = file.Peek(); c == ' ' || c == '\t' || c == '\r' || c == '\n'; c = file.Peek()) {
-    file.Get();
-  }
-  if (file.AtEnd()) return 0;
   const double count = common::LeadingNumber(common::ReadField(file));
   return count > 0 ? common::RoundToInt32(count) : 0;
 }

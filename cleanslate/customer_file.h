@@ -62,10 +62,11 @@ class NoteRecord : public common::FixedRecord<99> {
 };
 
 // The customer count: the first field of "cust.pt" read as a number and
-// rounded to a whole one. A file without any field, or whose first field is
-// not a number, gives 0; a negative count gives 0; a count beyond the 32-bit
-// range gives its largest value. Throws FileError when "cust.pt" is missing
-// or cannot be read, so a caller that asks first has changed nothing then.
+// rounded to a whole one. A first field that is not a number gives 0; a
+// negative count gives 0; a count beyond the 32-bit range gives its largest
+// value. Throws FileError naming "cust.pt" when it is missing, cannot be
+// read or holds no field at all (empty, or only spaces, tabs and line ends),
+// so a caller that asks first has changed nothing then.
 std::int32_t ReadCustomerCount(common::Env& env);
 
 // Opens "cust.dat" (created empty when missing). Throws FileError.

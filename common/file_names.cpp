@@ -1,6 +1,7 @@
 #include "common/file_names.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "common/file_error.h"
 #include "common/windows1252.h"
@@ -122,16 +123,20 @@ void DeleteIfPresent(Env& env, std::span<const std::string_view> patterns) {
 }
 
 std::string ResolveName(Env& env, std::string_view name) {
+  // The spelling asked for plays no part: the reader and the writer of one
+  // file spell it differently ("Microadj.dat", "microadj.dat"), and on a
+  // case-sensitive disk both spellings may exist side by side.
   const SplitPath split = Split(name);
-  const std::string* best = nullptr;
+  const DirEntry* best = nullptr;
   const std::vector<DirEntry> entries = env.ListDirectory(split.dir);
   for (const DirEntry& entry : entries) {
-    if (entry.name == split.base) return std::string(name);
-    if (SameName(entry.name, split.base) && (best == nullptr || entry.name < *best)) {
-      best = &entry.name;
+    if (!SameName(entry.name, split.base)) continue;
+    if (best == nullptr || std::pair(!Matchable(entry), entry.name) <
+                               std::pair(!Matchable(*best), best->name)) {
+      best = &entry;
     }
   }
-  return best == nullptr ? std::string(name) : Join(split.dir, *best);
+  return best == nullptr ? std::string(name) : Join(split.dir, best->name);
 }
 
 bool HasFolderPart(std::string_view path) {

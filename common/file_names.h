@@ -45,9 +45,12 @@ inline void DeleteIfPresent(Env& env, std::initializer_list<std::string_view> pa
   DeleteIfPresent(env, std::span<const std::string_view>(patterns.begin(), patterns.size()));
 }
 
-// The path under which `name` exists, whatever its letter case: the entry of
-// exactly that case when there is one, else the first case-insensitive match
-// in byte order. A name that exists under no case is returned unchanged.
+// The path under which `name` exists, whatever its letter case. Where several
+// entries differ only in case (possible on a case-sensitive disk), every
+// spelling of `name` resolves to the same one: the first in byte order of
+// those that patterns see (ordinary files and links), else of the others.
+// So a writer replaces the very file a reader of the same name reads. A name
+// that exists under no case is returned unchanged.
 std::string ResolveName(Env& env, std::string_view name);
 
 // True when `path` has a folder part ("c:\\followup.pt" on Windows), false

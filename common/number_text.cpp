@@ -11,17 +11,18 @@ namespace common {
 namespace {
 
 // Shortest round-trip text of a finite value, without its sign, in the form
-// the store product writes: no leading zero before the point, "E" for an
-// exponent.
+// the store product writes: plain decimal notation whatever the magnitude
+// (the product reads no exponent, so " 1E+05" would come back as 1), and no
+// leading zero before the point.
 template <typename Float>
 std::string ShortestDigits(Float magnitude) {
-  char buffer[64];
-  const auto result = std::to_chars(buffer, buffer + sizeof buffer, magnitude);
+  // The longest plain form is that of the smallest subnormal double: "0.",
+  // 323 zeros and a digit.
+  char buffer[400];
+  const auto result =
+      std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::fixed);
   std::string digits(buffer, result.ptr);
   if (digits.size() > 1 && digits[0] == '0' && digits[1] == '.') digits.erase(0, 1);
-  for (char& c : digits) {
-    if (c == 'e') c = 'E';
-  }
   return digits;
 }
 

@@ -14,8 +14,10 @@ namespace common {
 
 // The text of a number with its sign position: a space before zero and
 // positive numbers, "-" before negative ones, no trailing space: " 0", " 78",
-// "-5". A fraction gets the shortest decimal form that reads back as the same
-// value, without a zero before the point: 2.5 gives " 2.5", 0.5 gives " .5".
+// "-5". A floating-point value gets the fewest digits that LeadingNumber reads
+// back as the same value, without a zero before the point: 2.5 gives " 2.5",
+// 0.5 gives " .5". Always plain decimal notation, never an exponent, at any
+// magnitude: 100000 gives " 100000", 0.0001 gives " .0001".
 std::string NumberText(std::int64_t value);
 std::string NumberText(double value);
 std::string NumberText(float value);

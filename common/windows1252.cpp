@@ -38,6 +38,63 @@ char UnicodeToWindows1252(char32_t cp) {
   return '?';
 }
 
+// The well-formed UTF-8 sequences: the lead byte gives the number of
+// continuation bytes and the range of the first of them, which rules out
+// overlong forms (C0, C1, E0 80-9F, F0 80-8F), surrogates (ED A0-BF) and
+// code points above U+10FFFF (F4 90-BF, F5-FF).
+struct LeadByte {
+  int continuations;
+  unsigned char second_low, second_high;
+};
+
+bool Lead(unsigned char byte, LeadByte& lead) {
+  if (byte >= 0xC2 && byte <= 0xDF) lead = {1, 0x80, 0xBF};
+  else if (byte == 0xE0) lead = {2, 0xA0, 0xBF};
+  else if (byte == 0xED) lead = {2, 0x80, 0x9F};
+  else if (byte >= 0xE1 && byte <= 0xEF) lead = {2, 0x80, 0xBF};
+  else if (byte == 0xF0) lead = {3, 0x90, 0xBF};
+  else if (byte >= 0xF1 && byte <= 0xF3) lead = {3, 0x80, 0xBF};
+  else if (byte == 0xF4) lead = {3, 0x80, 0x8F};
+  else return false;
+  return true;
+}
+
+// How many bytes at the start of `text` belong to a well-formed sequence
+// begun there, as far as it goes (at least 1).
+std::size_t MaximalSubpart(std::string_view text) {
+  LeadByte lead;
+  if (!Lead(static_cast<unsigned char>(text[0]), lead)) return 1;
+  std::size_t n = 1;
+  for (int k = 1; k <= lead.continuations && n < text.size(); ++k, ++n) {
+    const auto byte = static_cast<unsigned char>(text[n]);
+    const unsigned char low = k == 1 ? lead.second_low : 0x80;
+    const unsigned char high = k == 1 ? lead.second_high : 0xBF;
+    if (byte < low || byte > high) break;
+  }
+  return n;
+}
+
+// The length of the well-formed sequence at the start of `text`, or 0.
+std::size_t WellFormedLength(std::string_view text) {
+  const auto first = static_cast<unsigned char>(text[0]);
+  if (first < 0x80) return 1;
+  LeadByte lead;
+  if (!Lead(first, lead)) return 0;
+  const std::size_t n = MaximalSubpart(text);
+  return n == static_cast<std::size_t>(lead.continuations) + 1 ? n : 0;
+}
+
+// REQUIRES: `sequence` is one well-formed sequence.
+char32_t DecodeUtf8(std::string_view sequence) {
+  const auto first = static_cast<unsigned char>(sequence[0]);
+  if (sequence.size() == 1) return first;
+  char32_t cp = first & (0x7F >> sequence.size());
+  for (std::size_t k = 1; k < sequence.size(); ++k) {
+    cp = (cp << 6) | (static_cast<unsigned char>(sequence[k]) & 0x3F);
+  }
+  return cp;
+}
+
 }  // namespace
 
 char FoldCase1252(char c) {
@@ -70,45 +127,15 @@ std::string Utf8ToWindows1252(std::string_view text) {
   out.reserve(text.size());
   std::size_t i = 0;
   while (i < text.size()) {
-    const auto lead = static_cast<unsigned char>(text[i]);
-    int extra = 0;
-    char32_t cp = 0;
-    if (lead < 0x80) {
-      cp = lead;
-    } else if ((lead & 0xE0) == 0xC0) {
-      extra = 1;
-      cp = lead & 0x1F;
-    } else if ((lead & 0xF0) == 0xE0) {
-      extra = 2;
-      cp = lead & 0x0F;
-    } else if ((lead & 0xF8) == 0xF0) {
-      extra = 3;
-      cp = lead & 0x07;
-    } else {
+    const std::size_t length = WellFormedLength(text.substr(i));
+    if (length == 0) {
+      // The longest start of a well-formed sequence stands for one '?'.
       out += '?';
-      ++i;
+      i += MaximalSubpart(text.substr(i));
       continue;
     }
-    bool valid = true;
-    for (int k = 1; valid && k <= extra; ++k) {
-      if (i + k >= text.size()) {
-        valid = false;
-        break;
-      }
-      const auto next = static_cast<unsigned char>(text[i + k]);
-      if ((next & 0xC0) != 0x80) {
-        valid = false;
-        break;
-      }
-      cp = (cp << 6) | (next & 0x3F);
-    }
-    if (!valid) {
-      out += '?';
-      ++i;
-      continue;
-    }
-    out += UnicodeToWindows1252(cp);
-    i += extra + 1;
+    out += UnicodeToWindows1252(DecodeUtf8(text.substr(i, length)));
+    i += length;
   }
   return out;
 }

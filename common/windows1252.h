@@ -19,8 +19,10 @@ char32_t Windows1252ToUnicode(unsigned char byte);
 
 std::string Windows1252ToUtf8(std::string_view text);
 
-// Characters that Windows-1252 cannot hold, and bytes that are not UTF-8,
-// become '?'.
+// Characters that Windows-1252 cannot hold become '?', and so does each
+// stretch of bytes that is not well-formed UTF-8: a stray or cut-short byte,
+// an overlong form ("C0 AF" is no '/'), a surrogate, a code point above
+// U+10FFFF.
 std::string Utf8ToWindows1252(std::string_view text);
 
 }  // namespace common

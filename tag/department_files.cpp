@@ -50,7 +50,8 @@ std::vector<std::string> DepartmentFieldLayoutNames(common::Env& env, std::int32
     const std::string first3 = NameOf(file, n).substr(0, 3);
     if (!SafeInFileName(first3)) continue;
     std::string name = TrimSpaces(first3 + "tags.dat");
-    if (name.starts_with("[")) continue;
+    // A hidden name is no file that Save Change writes.
+    if (name.starts_with("[") || name.starts_with(".")) continue;
     names.push_back(std::move(name));
   }
   file.Close();

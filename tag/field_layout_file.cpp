@@ -34,7 +34,9 @@ std::string TrimSpaces(std::string_view text) {
 
 DepartmentText CheckDepartmentText(std::string_view text) {
   if (TrimSpaces(text).size() < 3) return DepartmentText::kTooShort;
-  if (!SafeInFileName(text.substr(0, 3))) return DepartmentText::kUnsafe;
+  // A name starting with a dot is hidden: no presence test or deletion by
+  // name would ever see the file that Save Change wrote.
+  if (!SafeInFileName(text.substr(0, 3)) || text.front() == '.') return DepartmentText::kUnsafe;
   return DepartmentText::kUsable;
 }
 

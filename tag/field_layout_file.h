@@ -36,7 +36,9 @@ enum class DepartmentText {
 // Whether a department text can name a field layout file. The first three
 // characters must not hold \ / : * ? " < > | or a control character: those
 // would name a file outside the data directory, or turn the name into a
-// pattern that matches other departments' files.
+// pattern that matches other departments' files. Nor may the text start with
+// a dot: that would name a hidden file, which the window would write but
+// never load or delete.
 DepartmentText CheckDepartmentText(std::string_view text);
 
 // True when none of `chars` is one of the characters above.

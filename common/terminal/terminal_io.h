@@ -17,7 +17,9 @@ class TerminalIo {
   TerminalIo(std::istream& in, std::ostream& out) : in_(in), out_(out) {}
 
   // Flushes the output, then reads one line without its line end (LF or
-  // CR LF), taking it from UTF-8 to Windows-1252. False at the end of input.
+  // CR LF), taking it from UTF-8 to Windows-1252: what Windows-1252 cannot
+  // hold and what is not well-formed UTF-8 becomes '?', so a department text
+  // holding it is refused. False at the end of input.
   bool ReadLine(std::string& line);
 
   // Prints Windows-1252 text as UTF-8, each CR a line break. No wrapping.

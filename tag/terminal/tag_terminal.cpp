@@ -24,7 +24,8 @@ const char kTerminalHelp[] =
     "  m        click the micro-adjust check box\n"
     "  f        the next line is the new text of the micro-adjust factor box\n"
     "  o        Change Order: open the department window\n"
-    "  q        close the window without saving and end (so does the end of input)\n"
+    "  q        close the window without saving; the program ends, or goes on with\n"
+    "           the department window while that is open\n"
     "Department window (Change Tag Printing Order of Information):\n"
     "  d        the next line is the typed department text\n"
     "  p        the next line is a department list number to pick (0 is DEFAULT)\n"
@@ -32,7 +33,8 @@ const char kTerminalHelp[] =
     "  s        Save Change\n"
     "  r        Set all back to default\n"
     "  b        back to the layout window; the department window stays open\n"
-    "  q        close the department window\n"
+    "  q        close the department window; the program ends when the layout\n"
+    "           window is closed too\n"
     "The end of input ends the program; nothing more is written.\n";
 
 namespace {
@@ -68,6 +70,8 @@ class TerminalFrontEnd : public TagWindowHost {
       } else {
         LayoutCommand();
       }
+      // The program ends once none of its windows is open.
+      if (!layout_open_ && !DepartmentWindowOpen()) ended_ = true;
     }
   }
 
@@ -111,8 +115,11 @@ class TerminalFrontEnd : public TagWindowHost {
     } else if (command == "o") {
       form_.Command2_Click();
     } else if (command == "q") {
-      ended_ = true;  // closed by its frame: nothing is written
-      return;
+      // Closed by its frame: nothing is written. An open department window
+      // stays, and the commands go to it.
+      layout_open_ = false;
+      if (!DepartmentWindowOpen()) return;
+      department_ = form_.change_order();
     } else {
       io_.out() << "Unknown command \"" << command << "\".\n" << kLayoutCommands << "\n";
       return;
@@ -161,6 +168,10 @@ class TerminalFrontEnd : public TagWindowHost {
     } else if (command == "r") {
       window.settoDefault_Click();
     } else if (command == "b") {
+      if (!layout_open_) {
+        io_.out() << "The layout window is closed; q closes this window and ends.\n";
+        return;
+      }
       department_ = nullptr;
     } else if (command == "q") {
       window.CloseByFrame();
@@ -169,8 +180,12 @@ class TerminalFrontEnd : public TagWindowHost {
       io_.out() << "Unknown command \"" << command << "\".\n" << kDepartmentCommands << "\n";
       return;
     }
-    if (ended_) return;
+    if (ended_ || (!layout_open_ && department_ == nullptr)) return;
     PrintActiveWindow();
+  }
+
+  bool DepartmentWindowOpen() {
+    return form_.change_order() != nullptr && form_.change_order()->open();
   }
 
   void PrintActiveWindow() {
@@ -239,6 +254,7 @@ class TerminalFrontEnd : public TagWindowHost {
   ChangeOrder* department_ = nullptr;        // the window commands go to, when set
   const ChangeOrder* shown_department_ = nullptr;  // whose notes were printed last
   bool focus_requested_ = false;
+  bool layout_open_ = true;
   bool ended_ = false;
 };
 

@@ -66,25 +66,27 @@ TEST_F(CategoryResetsTest, SalesResetDeletesOnlySalesFilesAndBlanksCountedLinks)
   EXPECT_EQ(host_.calls, std::vector<std::string>{"normal"});
 }
 
-TEST_F(CategoryResetsTest, SalesResetWithEmptyCountFileOnlyDeletes) {
-  const std::string customers = WriteCustomers(2, "");
-  dir_.Write("1.dat", "x");
-  RunCategoryReset(kSalesReset, context_, host_);
-  EXPECT_FALSE(dir_.Exists("1.dat"));
-  EXPECT_EQ(dir_.Read("cust.dat"), customers);
-  EXPECT_EQ(messages_.texts().size(), 1u);
-}
-
 // A missing "cust.pt" used to stop the sales reset after every sales file
-// was gone. Both walks now find out before they change anything.
-TEST_F(CategoryResetsTest, MissingCustomerCountChangesNothing) {
+// was gone, and an empty one let it delete them all and keep every link to
+// them. Both walks now find out before they change anything.
+TEST_F(CategoryResetsTest, MissingOrBlankCustomerCountChangesNothing) {
   struct Case {
     const char* name;
     void (*run)(const ActionContext&, RecordingHost&);
+    const char* count_file;  // null: no file
+  };
+  const auto sales = [](const ActionContext& c, RecordingHost& h) {
+    RunCategoryReset(kSalesReset, c, h);
+  };
+  const auto balances = [](const ActionContext& c, RecordingHost& h) {
+    RunCategoryReset(kBalancesReset, c, h);
   };
   const Case cases[] = {
-      {"sales", [](const ActionContext& c, RecordingHost& h) { RunCategoryReset(kSalesReset, c, h); }},
-      {"balances", [](const ActionContext& c, RecordingHost& host) { RunCategoryReset(kBalancesReset, c, host); }},
+      {"sales, missing", sales, nullptr},
+      {"sales, empty", sales, ""},
+      {"sales, blank", sales, " \t\r\n\r\n"},
+      {"balances, missing", balances, nullptr},
+      {"balances, empty", balances, ""},
   };
   for (const Case& c : cases) {
     TempDir dir;
@@ -94,6 +96,7 @@ TEST_F(CategoryResetsTest, MissingCustomerCountChangesNothing) {
     dir.Write("cust.dat", std::string(180, 'c'));
     dir.Write("1998.dat", "sales");
     dir.Write("7.ptn", "sales");
+    if (c.count_file != nullptr) dir.Write("cust.pt", c.count_file);
     const Files before = Snapshot(dir);
     try {
       c.run(context, host_);

@@ -98,8 +98,6 @@ TEST_F(CustomerFileTest, CountIsTheFirstFieldOfCustPt) {
   };
   const Case cases[] = {
       {"count written by the resets", " 3\r\n 3\r\n", 3},
-      {"empty file", "", 0},
-      {"only line ends", "\r\n\r\n", 0},
       {"letters", "abc\r\n", 0},
       {"negative", "-5\r\n", 0},
       {"half rounds to even", "2.5\r\n", 2},
@@ -114,12 +112,29 @@ TEST_F(CustomerFileTest, CountIsTheFirstFieldOfCustPt) {
   }
 }
 
-TEST_F(CustomerFileTest, MissingCountFileIsAFileErrorNamingIt) {
-  try {
-    ReadCustomerCount(env_);
-    FAIL() << "no error";
-  } catch (const common::FileError& error) {
-    EXPECT_EQ(error.file(), "cust.pt");
+// An empty or blank count file is no count at all: taking it for 0 let the
+// sales reset delete every sales file and keep the links to them.
+TEST_F(CustomerFileTest, MissingEmptyOrBlankCountFileIsAFileErrorNamingIt) {
+  struct Case {
+    const char* name;
+    const char* bytes;  // null: no file
+  };
+  const Case cases[] = {
+      {"missing", nullptr},
+      {"empty", ""},
+      {"only line ends", "\r\n\r\n"},
+      {"spaces, tabs and line ends", "  \t\r\n \n\t"},
+  };
+  for (const Case& c : cases) {
+    TempDir dir;
+    common::PosixEnv env(dir.path());
+    if (c.bytes != nullptr) dir.Write("cust.pt", c.bytes);
+    try {
+      ReadCustomerCount(env);
+      ADD_FAILURE() << c.name << ": no error";
+    } catch (const common::FileError& error) {
+      EXPECT_EQ(error.file(), "cust.pt") << c.name;
+    }
   }
 }
 

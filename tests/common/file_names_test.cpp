@@ -82,14 +82,24 @@ TEST_F(FileNamesTest, PresenceTestCountsOrdinaryFilesOnly) {
   EXPECT_EQ(FindMatchingFiles(env_, "p*.dat"), Names{});
 }
 
-TEST_F(FileNamesTest, ResolvePrefersExactCaseThenByteOrder) {
+// Case twins: "microadj.dat" and "MICROADJ.DAT" side by side on a
+// case-sensitive disk. The writer and the reader spell the file differently,
+// so the spelling asked for must not choose between them.
+TEST_F(FileNamesTest, EverySpellingResolvesToTheSameTwin) {
   EXPECT_EQ(ResolveName(env_, "cust.dat"), "cust.dat");  // missing: as given
   dir_.Write("Cust.dat", "");
-  dir_.Write("CUST.DAT", "");
-  EXPECT_EQ(ResolveName(env_, "cust.dat"), "CUST.DAT");  // "CUST.DAT" < "Cust.dat"
   dir_.Write("cust.dat", "");
-  EXPECT_EQ(ResolveName(env_, "cust.dat"), "cust.dat");
-  EXPECT_EQ(ResolveName(env_, "Cust.DAT"), "CUST.DAT");
+  dir_.Write("CUST.DAT", "");
+  for (const char* asked : {"cust.dat", "Cust.dat", "CUST.DAT", "cUsT.DaT"}) {
+    EXPECT_EQ(ResolveName(env_, asked), "CUST.DAT") << asked;  // the first in byte order
+  }
+}
+
+TEST_F(FileNamesTest, ResolveSkipsATwinThatPatternsDoNotSee) {
+  dir_.MakeDirectory("DEPT.DAT");
+  dir_.Write("dept.dat", "");
+  EXPECT_TRUE(FileExists(env_, "DEPT.DAT"));
+  EXPECT_EQ(ResolveName(env_, "DEPT.DAT"), "dept.dat");
 }
 
 TEST_F(FileNamesTest, SomethingOtherThanAFileIsAnErrorNamingIt) {

@@ -238,7 +238,8 @@ TEST_F(UnsafeDepartmentTest, TypedTextsAreRefusedAndNothingIsWritten) {
   ChangeOrder window(env, messages_, host_);
   window.Form_Load();
   const std::string unsafe[] = {"../X", "..\\X", "***", "A?C", "C:X", "<A>", "\"AB",
-                                "A|B", std::string("A\tB"), std::string("\x01XY")};
+                                "A|B", std::string("A\tB"), std::string("\x01XY"),
+                                ".AB", "...", ".\xC9T"};
   for (const std::string& text : unsafe) {
     const std::size_t shown = messages_.shown().size();
     window.TypeDepartment(text);
@@ -250,6 +251,40 @@ TEST_F(UnsafeDepartmentTest, TypedTextsAreRefusedAndNothingIsWritten) {
   }
   EXPECT_EQ(testing_support::DataNames(dir_), Names{"data"});
   EXPECT_EQ(dir_.Read(DataFile("dept.dat")), "");
+}
+
+// ".AB" used to be saved as the hidden ".ABTAGS.DAT", which no department
+// change loaded and no reset deleted. What Save Change accepts, a department
+// change finds again.
+TEST_F(UnsafeDepartmentTest, SaveAndLoadAgreeOnEveryAcceptedText) {
+  common::PosixEnv env(dir_.PathOf("data"));
+  for (const std::string text : {" .AB", "A.B", "AB.", "a b", "\xE9t\xE9", "[NO"}) {
+    ChangeOrder window(env, messages_, host_);
+    window.Form_Load();
+    window.TypeDepartment(text);
+    window.TypeLayoutBox(1, "saved for " + text);
+    window.Command1_Click();
+    ChangeOrder again(env, messages_, host_);
+    again.Form_Load();
+    again.TypeDepartment(text);
+    EXPECT_EQ(again.controls().Text[0].text, "saved for " + text) << text;
+  }
+  EXPECT_TRUE(messages_.texts().empty());
+}
+
+TEST_F(UnsafeDepartmentTest, ADottedDepartmentOfTheListIsNeitherLoadedNorDeleted) {
+  common::PosixEnv env(dir_.PathOf("data"));
+  dir_.Write(DataFile("dept.dat"), DeptFile({DeptRecord(".ABSENT")}));
+  dir_.Write(DataFile(".ABTAGS.DAT"), "hidden\r\n");
+  ChangeOrder window(env, messages_, host_);
+  window.Form_Load();
+  window.PickDepartment(1);
+  EXPECT_EQ(window.controls().Text[0].text, "111 DDD");
+  window.Command1_Click();
+  EXPECT_EQ(messages_.texts(), Texts{kUnsafeDepartmentMessage});
+  messages_.Answer({Answer::kYes, Answer::kNo});
+  window.settoDefault_Click();
+  EXPECT_EQ(dir_.Read(DataFile(".ABTAGS.DAT")), "hidden\r\n");
 }
 
 TEST_F(UnsafeDepartmentTest, TheResetSkipsUnsafeNamesAndDeletesOnlyTheFileANameDenotes) {

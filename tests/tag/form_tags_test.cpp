@@ -134,6 +134,25 @@ TEST_F(FormTagsTest, TypedValuesAreStoredAsNumbers) {
   }
 }
 
+// The change box shows the font size as text and stores that text back when
+// the focus leaves: a text in exponent form (" 1E+05") came back as 1.
+TEST_F(FormTagsTest, VisitingTheChangeBoxKeepsEveryFontSize) {
+  Start();
+  for (const char* typed : {"100000", ".0001", "123456789", "-0.000001"}) {
+    form_->ClickSettingsLine(9);
+    TypeAndLeave(typed);
+    const float stored = layout_.fontsize;
+    form_->ClickSettingsLine(9);
+    form_->tabbox_GotFocus();
+    form_->tabbox_LostFocus();
+    EXPECT_EQ(layout_.fontsize, stored) << typed;
+    EXPECT_EQ(c().tabbox.text.find_first_of("eE"), std::string::npos) << c().tabbox.text;
+  }
+  form_->save_Click();
+  EXPECT_EQ(dir_.Read("tagsize.dat"), " 7 \r\n 29 \r\n 45 \r\n 68 \r\n 83 \r\n 106 \r\n 130 \r\n"
+                                      " 140 \r\n-.000001 \r\n 3 \r\n");
+}
+
 TEST_F(FormTagsTest, TheHintAboutSaveChangeDependsOnTheLineSelected) {
   Start();
   form_->tabbox_GotFocus();  // into the box before any line was clicked

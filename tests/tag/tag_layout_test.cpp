@@ -170,6 +170,16 @@ TEST_F(TagLayoutTest, MicroAdjustIsOneFileWhateverTheCaseOfItsName) {
   EXPECT_EQ(dir_.Names(), (std::vector<std::string>{"MICROADJ.DAT"}));
 }
 
+// Twins on a case-sensitive disk: the factor is written as "Microadj.dat"
+// and read as "microadj.dat"; both must reach the same twin.
+TEST_F(TagLayoutTest, TheFactorWrittenIsTheFactorReadBesideACaseTwin) {
+  dir_.Write("microadj.dat", "1\r\n");
+  dir_.Write("MICROADJ.DAT", "2\r\n");
+  WriteMicroAdjustFactor(env_, "9");
+  EXPECT_EQ(ReadMicroAdjustFactor(env_), "9");
+  EXPECT_EQ(dir_.Read("microadj.dat"), "1\r\n");
+}
+
 TEST_F(TagLayoutTest, AnEmptiedFactorReadsAsTheEmptyText) {
   WriteMicroAdjustFactor(env_, "");
   EXPECT_EQ(dir_.Read("Microadj.dat"), "\r\n");

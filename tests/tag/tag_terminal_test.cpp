@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "common/posix_env.h"
+#include "tag/change_order.h"
 #include "tests/support/temp_dir.h"
 #include "tests/tag/dept_fixture.h"
 
@@ -106,6 +107,49 @@ TEST_F(TagTerminalTest, TheDefaultResetAsksAndClosesTheWindow) {
   EXPECT_GT(s.out.rfind("tags layout> "), s.out.rfind("department window> "));
 }
 
+// q in the layout window used to end the program with the department window
+// still open; now the program goes on with it and ends when it closes.
+TEST_F(TagTerminalTest, QuittingTheLayoutWindowLeavesTheDepartmentWindowOpen) {
+  dir_.Write("dept.dat", DeptFile({DeptRecord("WATCHES")}));
+  const Session s = Run("o\nb\nq\nb\n1\nKEPT\ns\nx\n");
+  EXPECT_EQ(s.status, 0);
+  EXPECT_NE(s.out.find("The layout window is closed; q closes this window and ends."),
+            std::string::npos);
+  // Save Change closed the last window: the x after it was never read.
+  EXPECT_EQ(s.out.substr(s.out.rfind("department window> ")), "department window> ");
+  EXPECT_EQ(dir_.Read("DEFTAGS.DAT").substr(0, 6), "KEPT\r\n");
+  EXPECT_EQ(dir_.Read("tagsize.dat"), kDefaultFile);
+}
+
+TEST_F(TagTerminalTest, ClosingTheLastWindowEndsTheProgram) {
+  struct Case {
+    const char* name;
+    const char* input;
+    std::size_t layout_prompts;
+  };
+  const Case cases[] = {
+      {"q in the layout window alone", "q\nx\n", 1},
+      {"q in both windows", "o\nb\nq\nq\nx\n", 2},
+      {"q in the department window, then the layout's", "o\nq\nq\nx\n", 2},
+  };
+  for (const Case& c : cases) {
+    const Session s = Run(c.input);
+    EXPECT_EQ(s.status, 0) << c.name;
+    EXPECT_EQ(Count(s.out, "tags layout> "), c.layout_prompts) << c.name;
+    EXPECT_EQ(dir_.Read("tagsize.dat"), kDefaultFile) << c.name;  // x never read
+  }
+}
+
+// "C0 AF" is an overlong '/': taken as a character it would put the layout
+// file of a department "../X" outside the data directory.
+TEST_F(TagTerminalTest, IllFormedUtf8InADepartmentTextIsRefused) {
+  const Session s = Run("o\nd\n\xC0\xAF" "AB\n\ns\n\nq\n");  // Enter after each message
+  EXPECT_EQ(s.status, 0);
+  EXPECT_EQ(Count(s.out, kUnsafeDepartmentMessage), 2u);  // the change, then Save Change
+  EXPECT_NE(s.out.find("Label for department: \"??AB\""), std::string::npos);
+  EXPECT_EQ(dir_.Names(), (Names{"dept.dat", "tagsize.dat"}));
+}
+
 // The program itself, through a pipe, in its data directory.
 class TagProgramTest : public ::testing::Test {
  protected:
@@ -153,6 +197,8 @@ TEST_F(TagProgramTest, HelpListsTheCommands) {
   EXPECT_NE(out.find("Department window (Change Tag Printing Order of Information):"),
             std::string::npos);
   EXPECT_NE(out.find("  r        Set all back to default"), std::string::npos);
+  EXPECT_NE(out.find("goes on with\n           the department window while that is open"),
+            std::string::npos);
 }
 
 }  // namespace
