@@ -7,6 +7,7 @@
 #include "cleanslate/full_reset.h"
 #include "cleanslate/lock_marker.h"
 #include "common/number_text.h"
+#include "common/startup.h"
 
 namespace cleanslate {
 
@@ -70,8 +71,11 @@ constexpr char kFullResetWarning[] =
 
 }  // namespace
 
-MakefileWindow::MakefileWindow(const ActionContext& context, common::WindowHost& host)
-    : context_(context), host_(host) {}
+MakefileWindow::MakefileWindow(const ActionContext& context, common::WindowHost& host,
+                               const std::string& data_directory)
+    : context_(context), host_(host) {
+  DataDirectory.caption = common::DataDirectoryText(data_directory);
+}
 
 void MakefileWindow::Form_Load() {
   if (ZeroingLocked(context_.env)) {

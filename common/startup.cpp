@@ -1,6 +1,8 @@
 #include "common/startup.h"
 
 #include <exception>
+#include <filesystem>
+#include <system_error>
 #include <string_view>
 
 namespace common {
@@ -63,6 +65,16 @@ StartupDecision DecideStartup(const std::vector<std::string>& args, const Progra
   decision.front_end =
       terminal || !DisplayAvailable(getenv) ? FrontEnd::kTerminal : FrontEnd::kWindows;
   return decision;
+}
+
+std::string DataDirectoryText(const std::string& path) {
+  return path.empty() ? std::string() : "Data directory: " + path;
+}
+
+std::string CurrentDirectoryPath() {
+  std::error_code error;
+  const std::filesystem::path path = std::filesystem::current_path(error);
+  return error ? std::string(".") : path.string();
 }
 
 std::string ErrorLine(const ProgramInfo& info, const std::string& what) {

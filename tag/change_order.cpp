@@ -122,15 +122,17 @@ void ChangeOrder::Command1_Click() {
 }
 
 void ChangeOrder::settoDefault_Click() {
-  if (messages_.ShowMessage(kResetQuestion, common::Buttons::kYesNo, common::Icon::kQuestion) !=
-      common::Answer::kYes) {
+  // Both questions delete files: No is their default.
+  if (messages_.ShowMessage(kResetQuestion, common::Buttons::kYesNo, common::Icon::kQuestion,
+                            common::Answer::kNo) != common::Answer::kYes) {
     messages_.ShowMessage(kNothingChanged);
     return;
   }
   deptcount_ = ReadDepartmentCount(env_);
   DeleteDepartmentFieldLayouts(env_, deptcount_);
   const common::Answer answer =
-      messages_.ShowMessage(kDefaultQuestion, common::Buttons::kYesNo, common::Icon::kQuestion);
+      messages_.ShowMessage(kDefaultQuestion, common::Buttons::kYesNo, common::Icon::kQuestion,
+                            common::Answer::kNo);
   if (answer == common::Answer::kYes) common::DeleteIfPresent(env_, kDefaultFieldLayoutFile);
   CloseWindow();
 }

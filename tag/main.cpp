@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "common/posix_env.h"
-#include "common/qt/qt_messages.h"
 #include "common/startup.h"
 #include "tag/qt/tag_qt_app.h"
 #include "tag/terminal/tag_terminal.h"
@@ -23,16 +22,15 @@ int main(int argc, char** argv) {
   if (decision.exit_status) return *decision.exit_status;
 
   common::PosixEnv env(".");
+  const std::string data_directory = common::CurrentDirectoryPath();
   if (decision.front_end == common::FrontEnd::kTerminal) {
-    return tag::RunTagTerminal(env, std::cin, std::cout, std::cerr, info);
+    return tag::RunTagTerminal(env, std::cin, std::cout, std::cerr, info, data_directory);
   }
 
   // The command line was read above; Qt sees none of it.
   int qt_argc = 1;
   QApplication application(qt_argc, argv);
-  const QString title = QString::fromStdString(info.title);
-  common::QtMessages messages(title, [] { return QApplication::activeWindow(); });
-  tag::TagQtApp app(env, messages, title);
+  tag::TagQtApp app(env, info, data_directory, std::cerr);
   if (!app.Start()) return 1;
   return app.Exec();
 }

@@ -1,6 +1,7 @@
 #include "common/qt/qt_messages.h"
 
 #include <QAbstractButton>
+#include <QLabel>
 #include <QMessageBox>
 
 #include "common/windows1252.h"
@@ -17,6 +18,13 @@ QMessageBox::StandardButton ToStandard(Answer answer) {
     case Answer::kCancel: return QMessageBox::Cancel;
   }
   return QMessageBox::Ok;
+}
+
+// A short message ("FINISHED") still gets a box wide enough to read and to
+// hold its title: about forty average characters.
+void GiveReadableWidth(QMessageBox& box) {
+  auto* label = box.findChild<QLabel*>("qt_msgbox_label");
+  if (label != nullptr) label->setMinimumWidth(40 * label->fontMetrics().averageCharWidth());
 }
 
 }  // namespace
@@ -47,6 +55,7 @@ Answer QtMessages::Show(const Message& message) {
   }
   box.setDefaultButton(ToStandard(message.default_button));
   box.setEscapeButton(ToStandard(AnswerWhenClosed(message.buttons)));
+  GiveReadableWidth(box);
   box.exec();
   QAbstractButton* clicked = box.clickedButton();
   if (clicked == nullptr) return AnswerWhenClosed(message.buttons);
@@ -59,10 +68,11 @@ Answer QtMessages::Show(const Message& message) {
   }
 }
 
-void ShowFatalError(const QString& title, const QString& text) {
-  QMessageBox box(QMessageBox::Critical, title, text, QMessageBox::Ok);
+void ShowFatalError(QWidget* parent, const QString& title, const QString& text) {
+  QMessageBox box(QMessageBox::Critical, title, text, QMessageBox::Ok, parent);
   box.setObjectName("error");
   box.setTextFormat(Qt::PlainText);
+  GiveReadableWidth(box);
   box.exec();
 }
 

@@ -53,4 +53,12 @@ std::vector<std::string> TempDir::Names() const {
   return names;
 }
 
+std::map<std::string, std::string> Snapshot(const TempDir& dir) {
+  std::map<std::string, std::string> files;
+  for (const std::string& name : dir.Names()) {
+    files[name] = fs::is_directory(dir.PathOf(name)) ? "<dir>" : dir.Read(name);
+  }
+  return files;
+}
+
 }  // namespace testing_support

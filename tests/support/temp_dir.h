@@ -4,6 +4,7 @@
 #ifndef TESTS_SUPPORT_TEMP_DIR_H_
 #define TESTS_SUPPORT_TEMP_DIR_H_
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -30,6 +31,9 @@ class TempDir {
  private:
   std::string path_;
 };
+
+// Every file of the directory with its bytes (a directory as "<dir>").
+std::map<std::string, std::string> Snapshot(const TempDir& dir);
 
 // `count` copies of `byte`.
 inline std::string Repeat(char byte, std::size_t count) { return std::string(count, byte); }
