@@ -14,7 +14,8 @@ bool NonEmpty(const char* value) { return value != nullptr && *value != '\0'; }
 void PrintHelp(const ProgramInfo& info, std::ostream& out) {
   out << "Usage: " << info.command << " [--terminal]\n"
       << info.summary << "\n"
-      << "It works on the data files in the current directory.\n\n"
+      << "It works on the data files in the current directory, whose full path it\n"
+      << "shows in its window (on the terminal: as the first line).\n\n"
       << "Options:\n"
       << "  --terminal  run in the terminal instead of a window (the default when\n"
       << "              no graphical display is available)\n"

@@ -1,7 +1,8 @@
 #include "common/qt/qt_messages.h"
 
 #include <QAbstractButton>
-#include <QLabel>
+#include <QGridLayout>
+#include <QSpacerItem>
 #include <QMessageBox>
 
 #include "common/windows1252.h"
@@ -21,10 +22,14 @@ QMessageBox::StandardButton ToStandard(Answer answer) {
 }
 
 // A short message ("FINISHED") still gets a box wide enough to read and to
-// hold its title: about forty average characters.
+// hold its title: about forty average characters. The room is an empty row
+// of the box's own grid, so a long message still wraps as the box decides.
 void GiveReadableWidth(QMessageBox& box) {
-  auto* label = box.findChild<QLabel*>("qt_msgbox_label");
-  if (label != nullptr) label->setMinimumWidth(40 * label->fontMetrics().averageCharWidth());
+  auto* grid = qobject_cast<QGridLayout*>(box.layout());
+  if (grid == nullptr) return;
+  const int width = 40 * box.fontMetrics().averageCharWidth();
+  grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+                grid->rowCount(), 0, 1, grid->columnCount());
 }
 
 }  // namespace
