@@ -51,13 +51,17 @@ ChangeOrderView::ChangeOrderView(ChangeOrder& logic, EventRunner& runner)
   setAttribute(Qt::WA_DeleteOnClose);
   Build();
   Render();
+  // Wrapped labels make a layout's own minimum too small to show them whole:
+  // the window keeps at least its natural size, so nothing is ever clipped.
+  ensurePolished();
+  layout()->activate();
+  setMinimumSize(sizeHint());
 }
 
 void ChangeOrderView::Build() {
   const ChangeOrderControls& c = logic_.controls();
   const QFont fixed = FixedPitchFont();
   auto* outer = new QVBoxLayout(this);
-  outer->setSizeConstraint(QLayout::SetMinimumSize);
 
   outer->addWidget(MakeLabel(c.Label5, "Label5", this));
   fields_ = new QListWidget(this);

@@ -37,12 +37,16 @@ FormTagsView::FormTagsView(FormTags& logic, EventRunner& runner)
   setWindowTitle(kFormTagsCaption);
   Build();
   Render();
+  // Wrapped labels make a layout's own minimum too small to show them whole:
+  // the window keeps at least its natural size, so nothing is ever clipped.
+  ensurePolished();
+  layout()->activate();
+  setMinimumSize(sizeHint());
 }
 
 void FormTagsView::Build() {
   const FormTagsControls& c = logic_.controls();
   auto* outer = new QVBoxLayout(this);
-  outer->setSizeConstraint(QLayout::SetMinimumSize);
   preview_ = new PreviewWidget(c, this);
   outer->addWidget(preview_);
 
