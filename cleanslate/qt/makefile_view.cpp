@@ -193,6 +193,8 @@ void MakefileView::closeEvent(QCloseEvent* event) {
     return;
   }
   event->accept();
+  // Closing the window ends the program; no file is touched.
+  host_.EndProgram();
 }
 
 void MakefileView::paintEvent(QPaintEvent*) {

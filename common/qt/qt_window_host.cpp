@@ -8,7 +8,10 @@
 namespace common {
 
 QtWindowHost::QtWindowHost(const ProgramInfo& info, std::ostream& err)
-    : info_(info), err_(err) {}
+    : info_(info), err_(err) {
+  // Only EndProgram ends the program, closing the last window included.
+  QGuiApplication::setQuitOnLastWindowClosed(false);
+}
 
 QtWindowHost::~QtWindowHost() { SetBusyPointer(false); }
 

@@ -174,6 +174,7 @@ void ChangeOrderView::FocusDepartment() { dept_->setFocus(Qt::OtherFocusReason);
 void ChangeOrderView::closeEvent(QCloseEvent* event) {
   if (logic_.open()) runner_.Run(this, [this] { logic_.CloseByFrame(); });
   event->accept();
+  runner_.WindowClosing(this);
 }
 
 }  // namespace tag

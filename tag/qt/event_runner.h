@@ -16,7 +16,7 @@ class EventRunner {
   virtual ~EventRunner() = default;
   // Runs `procedure` for the window `window`: its messages are centred on it.
   virtual void Run(QWidget* window, const std::function<void()>& procedure) = 0;
-  // The user is closing `window` by its frame.
+  // `window` is closing, by its frame or by the program.
   virtual void WindowClosing(QWidget* window) = 0;
 };
 

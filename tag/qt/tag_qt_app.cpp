@@ -63,10 +63,17 @@ void TagQtApp::Run(QWidget* window, const std::function<void()>& procedure) {
 }
 
 void TagQtApp::WindowClosing(QWidget* window) {
-  // formTags closing leaves the department window standing on its own, and
-  // the program goes on until that one closes too.
-  if (window == form_view_.get() && change_order_view_ != nullptr &&
-      change_order_view_->windowHandle() != nullptr) {
+  if (window_host_.ended()) return;
+  const bool form_open = form_view_ != nullptr && window != form_view_.get() &&
+                         form_view_->isVisible();
+  const bool department_open = change_order_view_ != nullptr &&
+                               window != change_order_view_.data() &&
+                               change_order_view_->isVisible();
+  // The program ends once no window of it is open; formTags closing before
+  // the department window leaves that one standing on its own.
+  if (!form_open && !department_open) {
+    EndProgram();
+  } else if (department_open && change_order_view_->windowHandle() != nullptr) {
     change_order_view_->windowHandle()->setTransientParent(nullptr);
   }
 }

@@ -149,6 +149,21 @@ class MakefileViewTest : public QObject {
     QCOMPARE(Snapshot(dir), before);
   }
 
+  void ClosingTheWindowEndsTheProgramAndTouchesNothing() {
+    TempDir dir;
+    dir.Write("cust.dat", "customers");
+    const auto before = Snapshot(dir);
+    Program program(dir);
+    BoxAnswerer answers({QMessageBox::Yes});
+    QVERIFY(program.app.Start());
+    QVERIFY(QTest::qWaitForWindowExposed(&program.app.view()));
+    QVERIFY(!program.app.host().ended());
+    program.app.view().close();
+    QVERIFY(program.app.host().ended());
+    QCOMPARE(program.app.Exec(), 0);
+    QCOMPARE(Snapshot(dir), before);
+  }
+
   // A file error reads the same in the box and, after the program's name,
   // on the error stream; the program ends with status 1.
   void FileErrorIsShownAndWrittenAsOneLine() {

@@ -301,6 +301,9 @@ void TagWindowsTest::ClosingTheLayoutWindowLeavesTheDepartmentWindowOpen() {
   QTest::keyClick(order, Qt::Key_S, Qt::AltModifier);  // "Save Change" for DEFAULT
   QTRY_VERIFY(app_->change_order_view() == nullptr);
   QVERIFY(dir_->Exists("DEFTAGS.DAT"));
+  // The last window closed: the program ends, writing nothing more.
+  QVERIFY(app_->ended());
+  QCOMPARE(app_->Exec(), 0);
 }
 
 QTEST_MAIN(TagWindowsTest)
