@@ -10,6 +10,7 @@
 #include <QRadialGradient>
 #include <QVBoxLayout>
 #include <algorithm>
+
 #include "common/qt/list_box_widget.h"
 #include "common/qt/qt_messages.h"
 

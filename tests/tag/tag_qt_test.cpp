@@ -3,6 +3,7 @@
 // usable at once, the whole editor driven by the keyboard alone, and the
 // message boxes on the window that raised them.
 
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QMessageBox>
 #include <QComboBox>
@@ -47,6 +48,7 @@ class TagWindowsTest : public QObject {
   void KeyboardAloneEditsAndSaves();
   void SettingAllBackToDefaultAsksWithNoAsDefault();
   void ClosingTheLayoutWindowLeavesTheDepartmentWindowOpen();
+  void EveryButtonHasAnAltKeyOfItsOwn();
 
  private:
   template <typename T>
@@ -304,6 +306,24 @@ void TagWindowsTest::ClosingTheLayoutWindowLeavesTheDepartmentWindowOpen() {
   // The last window closed: the program ends, writing nothing more.
   QVERIFY(app_->ended());
   QCOMPARE(app_->Exec(), 0);
+}
+
+void TagWindowsTest::EveryButtonHasAnAltKeyOfItsOwn() {
+  for (QWidget* window : {form(), OpenDepartmentWindow()}) {
+    QMap<QString, QString> owners;  // Alt key -> the control that has it
+    const auto claim = [&](const QString& text, const QString& name) {
+      const QString key = QKeySequence::mnemonic(text).toString();
+      QVERIFY2(!key.isEmpty(), qPrintable(name + " has no Alt key"));
+      QVERIFY2(!owners.contains(key), qPrintable(key + ": " + owners[key] + " and " + name));
+      owners[key] = name;
+    };
+    for (auto* button : window->findChildren<QAbstractButton*>()) {
+      claim(button->text(), button->objectName());
+    }
+    for (auto* label : window->findChildren<QLabel*>()) {
+      if (label->buddy() != nullptr) claim(label->text(), label->objectName());
+    }
+  }
 }
 
 QTEST_MAIN(TagWindowsTest)
