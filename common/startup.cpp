@@ -75,7 +75,14 @@ std::string DataDirectoryText(const std::string& path) {
 std::string CurrentDirectoryPath() {
   std::error_code error;
   const std::filesystem::path path = std::filesystem::current_path(error);
-  return error ? std::string(".") : path.string();
+  if (error) return ".";
+  try {
+    // UTF-8 on every system, as the windows and the terminal show it.
+    const std::u8string text = path.u8string();
+    return std::string(text.begin(), text.end());
+  } catch (const std::exception&) {
+    return ".";
+  }
 }
 
 std::string ErrorLine(const ProgramInfo& info, const std::string& what) {

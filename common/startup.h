@@ -44,8 +44,8 @@ bool DisplayAvailable(const std::function<const char*(const char*)>& getenv);
 // Empty for an empty path.
 std::string DataDirectoryText(const std::string& path);
 
-// The full path of the current directory, the programs' data directory; "."
-// when the system cannot tell it.
+// The full path of the current directory, the programs' data directory, in
+// UTF-8; "." when the system cannot tell it.
 std::string CurrentDirectoryPath();
 
 // The one line that reports an error that ended the program.
