@@ -3,10 +3,10 @@
 #include <QApplication>
 #include <QScreen>
 #include <QWindow>
-#include <algorithm>
 
 #include "tag/qt/change_order_view.h"
 #include "tag/qt/form_tags_view.h"
+#include "tag/qt/window_placement.h"
 
 namespace tag {
 
@@ -119,53 +119,20 @@ void TagQtApp::ShowChangeOrder(ChangeOrder& window) {
 }
 
 void TagQtApp::PlaceBesideForm(QWidget* window) {
-  // Attached to formTags: kept in front of it by the window manager, and
-  // placed where the screen has room: at its right, at its left, below it,
-  // above it; else over it, a little down and to the right.
+  // Attached to formTags: the window manager keeps it in front of it.
   window->winId();
   if (window->windowHandle() != nullptr && form_view_->windowHandle() != nullptr) {
     window->windowHandle()->setTransientParent(form_view_->windowHandle());
   }
   window->adjustSize();
-  const QRect form = form_view_->frameGeometry();
-  const QSize size = window->frameGeometry().size();
   QScreen* screen = form_view_->screen();
-  const QRect room = screen != nullptr ? screen->availableGeometry() : QRect();
-  const auto fits = [&](QPoint at) { return room.contains(QRect(at, size)); };
-  // Kept inside the screen along the side it is placed on.
-  const auto along_y = [&](int x) {
-    return QPoint(x, std::clamp(form.top(), room.top(), std::max(room.top(), room.bottom() + 1 - size.height())));
-  };
-  const auto along_x = [&](int y) {
-    return QPoint(std::clamp(form.left(), room.left(), std::max(room.left(), room.right() + 1 - size.width())), y);
-  };
-  const QPoint candidates[] = {
-      along_y(form.right() + 1 + kWindowGap),
-      along_y(form.left() - kWindowGap - size.width()),
-      along_x(form.bottom() + 1 + kWindowGap),
-      along_x(form.top() - kWindowGap - size.height()),
-  };
-  for (const QPoint& candidate : candidates) {
-    if (!room.isValid() || fits(candidate)) {
-      window->move(candidate);
-      return;
-    }
-  }
-  // No room beside formTags where it stands: move it so that the two fit
-  // side by side, or one above the other, when the screen is large enough.
-  if (form.width() + kWindowGap + size.width() <= room.width()) {
-    const int left = room.left() + (room.width() - form.width() - kWindowGap - size.width()) / 2;
-    form_view_->move(left, form.top());
-    window->move(along_y(left + form.width() + kWindowGap));
-    return;
-  }
-  if (form.height() + kWindowGap + size.height() <= room.height()) {
-    const int top = room.top() + (room.height() - form.height() - kWindowGap - size.height()) / 2;
-    form_view_->move(form.left(), top);
-    window->move(along_x(top + form.height() + kWindowGap));
-    return;
-  }
-  window->move(form.topLeft() + QPoint(48, 48));
+  const Placement placement =
+      PlaceBeside(form_view_->frameGeometry(), window->frameGeometry().size(),
+                  screen != nullptr ? screen->availableGeometry() : QRect(), kWindowGap);
+  if (placement.form) form_view_->move(*placement.form);
+  // Its frame is not known before it shows: it gets one like formTags has.
+  const QPoint frame_to_client = form_view_->geometry().topLeft() - form_view_->pos();
+  window->setGeometry(QRect(placement.window + frame_to_client, window->size()));
 }
 
 void TagQtApp::CloseChangeOrder() {

@@ -24,6 +24,7 @@
 #include "tag/qt/change_order_view.h"
 #include "tag/qt/form_tags_view.h"
 #include "tag/qt/tag_qt_app.h"
+#include "tag/qt/window_placement.h"
 #include "tests/support/box_answerer.h"
 #include "tests/support/temp_dir.h"
 #include "tests/tag/dept_fixture.h"
@@ -49,6 +50,7 @@ class TagWindowsTest : public QObject {
   void SettingAllBackToDefaultAsksWithNoAsDefault();
   void ClosingTheLayoutWindowLeavesTheDepartmentWindowOpen();
   void EveryButtonHasAnAltKeyOfItsOwn();
+  void TheDepartmentWindowGoesWhereTheScreenHasRoom();
 
  private:
   template <typename T>
@@ -324,6 +326,31 @@ void TagWindowsTest::EveryButtonHasAnAltKeyOfItsOwn() {
       if (label->buddy() != nullptr) claim(label->text(), label->objectName());
     }
   }
+}
+
+void TagWindowsTest::TheDepartmentWindowGoesWhereTheScreenHasRoom() {
+  const QRect screen(0, 0, 1280, 1024);
+  struct Case {
+    const char* name;
+    QRect form;
+    QSize size;
+    QPoint window;
+    std::optional<QPoint> form_moves_to;
+  };
+  const Case cases[] = {
+      {"right", {100, 100, 400, 300}, {300, 200}, {508, 100}, {}},
+      {"left, at the screen's right edge", {900, 100, 350, 300}, {300, 200}, {592, 100}, {}},
+      {"right, kept on the screen", {100, 900, 300, 100}, {300, 400}, {408, 624}, {}},
+      {"below, too wide for either side", {200, 100, 880, 400}, {740, 500}, {200, 508}, {}},
+      {"stacked, formTags moved up", {200, 300, 880, 400}, {740, 520}, {200, 456}, QPoint(200, 48)},
+      {"over formTags, no room at all", {0, 0, 1200, 900}, {1000, 800}, {48, 48}, {}},
+  };
+  for (const Case& c : cases) {
+    const tag::Placement placement = tag::PlaceBeside(c.form, c.size, screen, 8);
+    QVERIFY2(placement.window == c.window && placement.form == c.form_moves_to, c.name);
+  }
+  // No screen known: at the right.
+  QCOMPARE(tag::PlaceBeside({100, 100, 400, 300}, {300, 200}, QRect(), 8).window, QPoint(508, 100));
 }
 
 QTEST_MAIN(TagWindowsTest)
