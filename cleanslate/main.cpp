@@ -12,39 +12,17 @@
 #include "cleanslate/choices.h"
 #include "cleanslate/clock.h"
 #include "cleanslate/program_info.h"
-#include "cleanslate/qt/makefile_view.h"
+#include "cleanslate/qt/cleanslate_qt_app.h"
 #include "cleanslate/random_source.h"
 #include "cleanslate/terminal_view.h"
 #include "common/backup_commands.h"
 #include "common/posix_env.h"
 #include "common/qt/qt_messages.h"
-#include "common/qt/qt_window_host.h"
 #include "common/startup.h"
 #include "common/terminal/terminal_io.h"
 #include "common/terminal/terminal_messages.h"
 
 namespace {
-
-int RunWindows(int argc, char** argv, common::Env& env, cleanslate::RandomSource& random,
-               cleanslate::Clock& clock) {
-  QApplication app(argc, argv);
-  common::QtWindowHost host;
-  QWidget* window = nullptr;
-  common::QtMessages messages(QString::fromStdString(cleanslate::CleanslateInfo().title),
-                              [&window]() -> QWidget* {
-                                return window != nullptr && window->isVisible() ? window
-                                                                                : nullptr;
-                              });
-  cleanslate::MakefileView view(cleanslate::ActionContext{env, messages, random, clock}, host,
-                                std::cerr);
-  window = &view;
-  view.Load();
-  // A gate may end the program before the window ever shows.
-  if (common::ErrorReported()) return 1;
-  if (host.ended()) return 0;
-  const int status = app.exec();
-  return common::ErrorReported() ? 1 : status;
-}
 
 // --list-backups and --restore: a restore asks in a message box, or on the
 // terminal.
@@ -98,6 +76,7 @@ int main(int argc, char** argv) {
   if (decision.exit_status) return *decision.exit_status;
 
   common::PosixEnv env(".");
+  const std::string data_directory = common::CurrentDirectoryPath();
   cleanslate::SystemRandomSource random;
   cleanslate::SystemClock clock;
   // QApplication takes only the program name: the arguments are ours.
@@ -107,7 +86,11 @@ int main(int argc, char** argv) {
   }
   if (decision.option == "--plan") return RunPlan(decision, env, random, clock);
   if (decision.front_end == common::FrontEnd::kTerminal) {
-    return cleanslate::RunTerminal(std::cin, std::cout, std::cerr, env, random, clock);
+    return cleanslate::RunTerminal(std::cin, std::cout, std::cerr, env, random, clock,
+                                   data_directory);
   }
-  return RunWindows(qt_argc, argv, env, random, clock);
+  QApplication application(qt_argc, argv);
+  cleanslate::CleanslateQtApp app(env, random, clock, data_directory, std::cerr);
+  if (!app.Start()) return 1;
+  return app.Exec();
 }

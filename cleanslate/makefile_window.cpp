@@ -9,6 +9,7 @@
 #include "cleanslate/lock_marker.h"
 #include "common/backup_commands.h"
 #include "common/number_text.h"
+#include "common/startup.h"
 
 namespace cleanslate {
 
@@ -32,8 +33,11 @@ constexpr char kFullResetWarning[] =
 
 }  // namespace
 
-MakefileWindow::MakefileWindow(const ActionContext& context, common::WindowHost& host)
-    : context_(context), host_(host) {}
+MakefileWindow::MakefileWindow(const ActionContext& context, common::WindowHost& host,
+                               const std::string& data_directory)
+    : context_(context), host_(host) {
+  DataDirectory.caption = common::DataDirectoryText(data_directory);
+}
 
 void MakefileWindow::Form_Load() {
   // A run that a crash or a kill interrupted is put back before anything else.

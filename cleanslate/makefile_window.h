@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "cleanslate/action_context.h"
+#include "common/controls.h"
 #include "common/window_host.h"
 
 namespace cleanslate {
@@ -20,15 +21,12 @@ namespace cleanslate {
 inline constexpr char kMakefileCaption[] = "Making Files for Brillora Program ";
 inline constexpr char kMakefileHeading[] = "Zeroing Files";  // the caption of Command1
 
-struct ListBox {
-  std::vector<std::string> lines;
-  int list_index = -1;  // the picked line, 0 first
-  bool visible = true;
-};
-
 class MakefileWindow {
  public:
-  MakefileWindow(const ActionContext& context, common::WindowHost& host);
+  // `data_directory` is the full path of the data directory, shown under
+  // the heading (nothing is shown when it is empty).
+  MakefileWindow(const ActionContext& context, common::WindowHost& host,
+                 const std::string& data_directory = std::string());
 
   MakefileWindow(const MakefileWindow&) = delete;
   MakefileWindow& operator=(const MakefileWindow&) = delete;
@@ -43,7 +41,8 @@ class MakefileWindow {
   // Whether Form_Load has shown the window.
   bool visible() const { return visible_; }
 
-  ListBox List1;
+  common::ListBox List1;       // list_index is the picked line, 0 first
+  common::Label DataDirectory;  // under the heading
 
  private:
   void Dispatch(int choice_index);

@@ -46,13 +46,16 @@ std::optional<int> ChoiceNumber(const std::string& line) {
 }
 
 int RunTerminal(std::istream& in, std::ostream& out, std::ostream& err, common::Env& env,
-                RandomSource& random, Clock& clock) {
+                RandomSource& random, Clock& clock, const std::string& data_directory) {
   const common::ProgramInfo& info = CleanslateInfo();
   common::TerminalIo io(in, out);
   common::TerminalMessages messages(io, info.title);
   common::TerminalWindowHost host;
-  MakefileWindow window(ActionContext{env, messages, random, clock}, host);
+  MakefileWindow window(ActionContext{env, messages, random, clock}, host, data_directory);
   return common::RunReportingErrors(info, out, err, [&] {
+    // Once, before the gates: which directory is about to be worked on.
+    // The path is the system's own text: printed as it is.
+    if (!window.DataDirectory.caption.empty()) io.out() << window.DataDirectory.caption << "\n";
     window.Form_Load();
     bool show = true;
     while (!host.ended()) {

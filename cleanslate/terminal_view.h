@@ -16,11 +16,13 @@
 
 namespace cleanslate {
 
-// Runs the program on the terminal over the data directory of `env`.
+// Runs the program on the terminal over the data directory of `env`, whose
+// full path `data_directory` is printed once at the start (when given).
 // Returns the exit status: 0 when the program ends as designed (end of input
 // included), 1 after a file error.
 int RunTerminal(std::istream& in, std::ostream& out, std::ostream& err, common::Env& env,
-                RandomSource& random, Clock& clock);
+                RandomSource& random, Clock& clock,
+                const std::string& data_directory = std::string());
 
 // The line number typed on a line: a whole number with an optional sign,
 // spaces around it allowed, above the smallest 32-bit number and not above

@@ -1,6 +1,8 @@
 #include "common/startup.h"
 
 #include <exception>
+#include <filesystem>
+#include <system_error>
 #include <string_view>
 
 namespace common {
@@ -12,7 +14,8 @@ bool NonEmpty(const char* value) { return value != nullptr && *value != '\0'; }
 void PrintHelp(const ProgramInfo& info, std::ostream& out) {
   out << "Usage: " << info.command << " [--terminal]\n"
       << info.summary << "\n"
-      << "It works on the data files in the current directory.\n\n"
+      << "It works on the data files in the current directory, whose full path it\n"
+      << "shows in its window (on the terminal: as the first line).\n\n"
       << "Options:\n"
       << "  --terminal  run in the terminal instead of a window (the default when\n"
       << "              no graphical display is available)\n"
@@ -82,6 +85,23 @@ StartupDecision DecideStartup(const std::vector<std::string>& args, const Progra
   decision.front_end =
       terminal || !DisplayAvailable(getenv) ? FrontEnd::kTerminal : FrontEnd::kWindows;
   return decision;
+}
+
+std::string DataDirectoryText(const std::string& path) {
+  return path.empty() ? std::string() : "Data directory: " + path;
+}
+
+std::string CurrentDirectoryPath() {
+  std::error_code error;
+  const std::filesystem::path path = std::filesystem::current_path(error);
+  if (error) return ".";
+  try {
+    // UTF-8 on every system, as the windows and the terminal show it.
+    const std::u8string text = path.u8string();
+    return std::string(text.begin(), text.end());
+  } catch (const std::exception&) {
+    return ".";
+  }
 }
 
 std::string ErrorLine(const ProgramInfo& info, const std::string& what) {

@@ -51,6 +51,15 @@ StartupDecision DecideStartup(const std::vector<std::string>& args, const Progra
 // platform that needs none.
 bool DisplayAvailable(const std::function<const char*(const char*)>& getenv);
 
+// The line that names the data directory, given its full path, in the
+// windows and on the terminal of both programs: "Data directory: /srv/store".
+// Empty for an empty path.
+std::string DataDirectoryText(const std::string& path);
+
+// The full path of the current directory, the programs' data directory, in
+// UTF-8; "." when the system cannot tell it.
+std::string CurrentDirectoryPath();
+
 // The one line that reports an error that ended the program.
 std::string ErrorLine(const ProgramInfo& info, const std::string& what);
 

@@ -127,8 +127,9 @@ void ChangeOrder::Command1_Click() {
 }
 
 void ChangeOrder::settoDefault_Click() {
-  if (messages_.ShowMessage(kResetQuestion, common::Buttons::kYesNo, common::Icon::kQuestion) !=
-      common::Answer::kYes) {
+  // Both questions delete files: No is their default.
+  if (messages_.ShowMessage(kResetQuestion, common::Buttons::kYesNo, common::Icon::kQuestion,
+                            common::Answer::kNo) != common::Answer::kYes) {
     messages_.ShowMessage(kNothingChanged);
     return;
   }
@@ -141,7 +142,8 @@ void ChangeOrder::settoDefault_Click() {
   SaveInTransaction(env_, plan, "defaults", true, [&](common::Env& env) {
     for (const std::string& name : layouts) common::DeleteIfPresent(env, name);
     const common::Answer answer =
-        messages_.ShowMessage(kDefaultQuestion, common::Buttons::kYesNo, common::Icon::kQuestion);
+        messages_.ShowMessage(kDefaultQuestion, common::Buttons::kYesNo, common::Icon::kQuestion,
+                              common::Answer::kNo);
     if (answer == common::Answer::kYes) common::DeleteIfPresent(env, kDefaultFieldLayoutFile);
   });
   CloseWindow();

@@ -12,7 +12,7 @@
 
 #include "common/env.h"
 #include "common/messages.h"
-#include "tag/controls.h"
+#include "common/controls.h"
 #include "tag/field_layout_file.h"
 #include "tag/tag_window_host.h"
 
@@ -25,11 +25,11 @@ inline constexpr char kUnsafeDepartmentMessage[] =
     "or control characters, so nothing saved";
 
 struct ChangeOrderControls {
-  ListBox fields;                 // the field catalogue
-  std::array<TextBox, 6> Text;    // Text1 to Text6 at indexes 0 to 5
-  ComboBox Dept;
-  Label Label1, Label2, Label3, Label4, Label5;
-  Button Command1, settoDefault;
+  common::ListBox fields;                 // the field catalogue
+  std::array<common::TextBox, 6> Text;    // Text1 to Text6 at indexes 0 to 5
+  common::ComboBox Dept;
+  common::Label Label1, Label2, Label3, Label4, Label5;
+  common::Button Command1, settoDefault;
 };
 
 class ChangeOrder {

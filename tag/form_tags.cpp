@@ -5,6 +5,7 @@
 #include "common/backup_commands.h"
 #include "common/file_names.h"
 #include "common/number_text.h"
+#include "common/startup.h"
 #include "tag/micro_adjust_file.h"
 #include "tag/tag_saves.h"
 
@@ -37,8 +38,9 @@ constexpr int kLetterOffset = (kPreviewBoxWidth - kPreviewLetterWidth) / 2;
 }  // namespace
 
 FormTags::FormTags(common::Env& env, common::Messages& messages, TagWindowHost& host,
-                   TagLayout& layout)
+                   TagLayout& layout, const std::string& data_directory)
     : env_(env), messages_(messages), host_(host), layout_(layout) {
+  controls_.DataDirectory.caption = common::DataDirectoryText(data_directory);
   controls_.Label7.caption = "Point to the line on this list that you want to change and click.";
   controls_.Label12.caption = "Change box";
   controls_.Command1.caption = "Save Change";
@@ -88,7 +90,9 @@ void FormTags::loadsettings() {
   ReadLayout(env_, layout_);
   auto& lines = controls_.List1.lines;
   lines.push_back(kCurrentSettings);
-  for (int position = 1; position <= 8; ++position) lines.push_back(PositionLine(position));
+  for (int position = kFirstPositionLine; position <= kLastPositionLine; ++position) {
+    lines.push_back(PositionLine(position));
+  }
   switch (layout_.numacross) {
     case 1: showacross1(); break;
     case 2: showacross2(); break;
@@ -129,13 +133,13 @@ void FormTags::MovePreview(const std::array<int, 4>& lefts_c_to_f) {
   for (int i = 0; i < 8; ++i) {
     const int left = controls_.Text[i].left;
     controls_.letters[i].left = left + kLetterOffset;
-    LineShape& line = controls_.Line[i];
+    common::LineShape& line = controls_.Line[i];
     line.x1 = line.x2 = left + kPreviewBoxWidth / 2;
     line.y1 = kPreviewLetterTop;
     line.y2 = kPreviewBoxTop + kPreviewBoxHeight;
   }
   for (int tag = 0; tag < 4; ++tag) {
-    LineShape& line = controls_.Line[8 + tag];
+    common::LineShape& line = controls_.Line[8 + tag];
     line.x1 = controls_.Text[2 * tag].left + kPreviewBoxWidth;
     line.x2 = controls_.Text[2 * tag + 1].left;
     line.y1 = line.y2 = kPreviewBoxTop + kPreviewBoxHeight / 2;
@@ -159,7 +163,9 @@ void FormTags::ShowSettings(const char* first_line) {
   controls_.List1.Clear();
   auto& lines = controls_.List1.lines;
   lines.push_back(first_line);
-  for (int position = 1; position <= 8; ++position) lines.push_back(PositionLine(position));
+  for (int position = kFirstPositionLine; position <= kLastPositionLine; ++position) {
+    lines.push_back(PositionLine(position));
+  }
   lines.push_back(FontSizeLine());
   lines.push_back(NumberAcrossLine());
 }
@@ -172,25 +178,25 @@ void FormTags::List1_Click() {
 
 void FormTags::tabbox_GotFocus() {
   edititem_ = pickedline_;
-  if (edititem_ <= 0) {
+  if (edititem_ < kFirstPositionLine) {
     if (controls_.List1.SelectedText() != kCurrentSettings) {
       messages_.ShowMessage(kClickSaveChangeFirst);
     }
-  } else if (edititem_ <= 8) {
+  } else if (edititem_ <= kLastPositionLine) {
     controls_.tabbox.text = common::NumberText(layout_.tabpos[edititem_]);
-  } else if (edititem_ == 9) {
+  } else if (edititem_ == kFontSizeLine) {
     controls_.tabbox.text = common::NumberText(layout_.fontsize);
-  } else if (edititem_ == 10) {
+  } else if (edititem_ == kNumberAcrossLine) {
     controls_.tabbox.text = common::NumberText(layout_.numacross);
   }
 }
 
 void FormTags::tabbox_LostFocus() {
-  if (edititem_ <= 0 || edititem_ > 10) return;
+  if (edititem_ < kFirstPositionLine || edititem_ > kNumberAcrossLine) return;
   const double value = common::LeadingNumber(controls_.tabbox.text);
-  if (edititem_ == 9) {
+  if (edititem_ == kFontSizeLine) {
     layout_.fontsize = ToFontSize(value);
-  } else if (edititem_ == 10) {
+  } else if (edititem_ == kNumberAcrossLine) {
     layout_.numacross = common::RoundToInt16(value);
   } else {
     layout_.tabpos[edititem_] = common::RoundToInt16(value);
@@ -220,7 +226,7 @@ void FormTags::save_Click() {
   // Only the positions of the tags in use are compared, and never past H: a
   // number across above 4 that "Save Change" did not correct is written as
   // it stands.
-  const int last = std::min(2 * static_cast<int>(layout_.numacross), 8);
+  const int last = std::min<int>(2 * layout_.numacross, kLastPositionLine);
   for (int i = 2; i <= last; ++i) {
     if (layout_.tabpos[i] <= layout_.tabpos[i - 1]) messages_.ShowMessage(kOutOfOrder);
   }

@@ -15,13 +15,15 @@
 #include "common/env.h"
 #include "common/messages.h"
 #include "tag/change_order.h"
-#include "tag/controls.h"
+#include "common/controls.h"
 #include "tag/tag_layout.h"
 #include "tag/tag_window_host.h"
 
 namespace tag {
 
 inline constexpr char kFormTagsCaption[] = "tags layout";
+// What names the micro-adjust factor box beside it.
+inline constexpr char kFactorLabel[] = "Micro-adjust factor";
 inline constexpr char kChangeOrderInstructions[] =
     "Change the fields to print in each position on the tags then press SAVE CHANGE.  Remember "
     "that if less than the number of characters are in a field the field will be reduced to the "
@@ -41,28 +43,31 @@ inline constexpr int kPreviewLetterHeight = 240;
 inline constexpr int kPreviewHeight = 1200;
 
 struct FormTagsControls {
-  ListBox List1;          // the settings list
-  Label commandset;       // the layout file's name, above the list
-  Label Label7, Label12, Label8, Label14;
-  TextBox tabbox;         // the change box
-  Button Command1;        // "Save Change"
-  CheckBox microadjust;
-  TextBox microadjustfactor;
-  Button save;            // "Save/Exit"
-  Button Command2;        // "Change Order"
+  common::ListBox List1;          // the settings list
+  common::Label commandset;       // the layout file's name, above the list
+  common::Label Label7, Label12, Label8, Label14;
+  common::TextBox tabbox;         // the change box
+  common::Button Command1;        // "Save Change"
+  common::CheckBox microadjust;
+  common::TextBox microadjustfactor;
+  common::Button save;            // "Save/Exit"
+  common::Button Command2;        // "Change Order"
+  common::Label DataDirectory;    // the data directory's full path
   // The preview of positions A to H: Text1 to Text8 are the boxes; Label1 to
   // Label6, Label9 and Label10 the letters; Line1 to Line8 join each letter
   // to its box, Line9 to Line12 (white) the two boxes of tags 1 to 4.
-  std::array<TextBox, 8> Text;
-  std::array<Label, 8> letters;
-  std::array<LineShape, 12> Line;
+  std::array<common::TextBox, 8> Text;
+  std::array<common::Label, 8> letters;
+  std::array<common::LineShape, 12> Line;
 };
 
 class FormTags {
  public:
   // `layout` is the tag layout the window edits; it lives as long as the
-  // program does.
-  FormTags(common::Env& env, common::Messages& messages, TagWindowHost& host, TagLayout& layout);
+  // program does. `data_directory` is the full path of the data directory
+  // of `env`, shown in the window (nothing is shown when it is empty).
+  FormTags(common::Env& env, common::Messages& messages, TagWindowHost& host, TagLayout& layout,
+           const std::string& data_directory = std::string());
   ~FormTags();
 
   FormTags(const FormTags&) = delete;

@@ -34,6 +34,7 @@ int main(int argc, char** argv) {
   if (decision.exit_status) return *decision.exit_status;
 
   common::PosixEnv env(".");
+  const std::string data_directory = common::CurrentDirectoryPath();
   // The command line was read above; Qt sees none of it.
   int qt_argc = 1;
   if (!decision.option.empty()) {
@@ -55,13 +56,11 @@ int main(int argc, char** argv) {
     return run(messages);
   }
   if (decision.front_end == common::FrontEnd::kTerminal) {
-    return tag::RunTagTerminal(env, std::cin, std::cout, std::cerr, info);
+    return tag::RunTagTerminal(env, std::cin, std::cout, std::cerr, info, data_directory);
   }
 
   QApplication application(qt_argc, argv);
-  const QString title = QString::fromStdString(info.title);
-  common::QtMessages messages(title, [] { return QApplication::activeWindow(); });
-  tag::TagQtApp app(env, messages, title);
+  tag::TagQtApp app(env, info, data_directory, std::cerr);
   if (!app.Start()) return 1;
   return app.Exec();
 }

@@ -33,7 +33,7 @@ void ReadLayout(common::Env& env, TagLayout& layout) {
   common::LineFileReader file(env, layout.tagfile);
   auto& tabpos = layout.tabpos;
 
-  for (int i = 1; i <= 6; ++i) {
+  for (int i = kFirstPositionLine; i <= kShortFormPositions; ++i) {
     const auto field = NextField(file);
     if (!field) return;
     tabpos[i] = WholeNumber(*field);
@@ -59,13 +59,15 @@ void ReadLayout(common::Env& env, TagLayout& layout) {
   layout.fontsize = ToFontSize(common::LeadingNumber(*t9));
   const auto t10 = NextField(file);
   layout.numacross = t10 ? WholeNumber(*t10) : numacross_before;
-  tabpos[7] = Repaired(WholeNumber(*t7), tabpos[6], 20);
-  tabpos[8] = Repaired(WholeNumber(*t8), tabpos[7], 5);
+  tabpos[kLastPositionLine - 1] = Repaired(WholeNumber(*t7), tabpos[kShortFormPositions], 20);
+  tabpos[kLastPositionLine] = Repaired(WholeNumber(*t8), tabpos[kLastPositionLine - 1], 5);
 }
 
 void WriteLayout(common::Env& env, const TagLayout& layout) {
   common::LineFileWriter file(env, layout.tagfile);
-  for (int i = 1; i <= 8; ++i) common::WriteNumberLine(file, layout.tabpos[i]);
+  for (int i = kFirstPositionLine; i <= kLastPositionLine; ++i) {
+    common::WriteNumberLine(file, layout.tabpos[i]);
+  }
   common::WriteNumberLine(file, layout.fontsize);
   common::WriteNumberLine(file, layout.numacross);
   file.Close();

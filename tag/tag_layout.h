@@ -21,8 +21,25 @@ namespace tag {
 
 inline constexpr char kTagFile[] = "tagsize.dat";
 
+// The settings by their line number, the same in the layout file (lines 1
+// to 10 of the long form) and in the editor's settings list, whose line 0
+// is its heading. Positions A to H are lines 1 to 8, and `tabpos` keeps
+// each under its line number.
+enum SettingLine : int {
+  kHeadingLine = 0,
+  kFirstPositionLine = 1,  // position A
+  kLastPositionLine = 8,   // position H
+  kFontSizeLine = 9,
+  kNumberAcrossLine = 10,
+};
+inline constexpr int kPositionCount = kLastPositionLine;
+inline constexpr int kSettingLineCount = kNumberAcrossLine + 1;
+// The older forms hold positions A to F only.
+inline constexpr int kShortFormPositions = 6;
+
 struct TagLayout {
-  // Indexes 1 to 8 hold positions A to H; 0 and 9 to 12 are never set.
+  // Indexes 1 to 8 hold positions A to H; 0 and 9 to 12 are never set (a
+  // number across up to 6 can compare slots up to 12).
   std::array<std::int16_t, 13> tabpos{};
   float fontsize = 0;
   std::int16_t numacross = 0;

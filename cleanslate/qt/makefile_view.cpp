@@ -2,16 +2,16 @@
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLinearGradient>
-#include <QListWidget>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPushButton>
 #include <QRadialGradient>
 #include <QVBoxLayout>
-#include <exception>
+#include <algorithm>
 
-#include "cleanslate/program_info.h"
+#include "common/qt/list_box_widget.h"
 #include "common/qt/qt_messages.h"
 
 namespace cleanslate {
@@ -82,13 +82,13 @@ void PaintSparkle(QPainter& painter, QPointF at, double size) {
 }  // namespace
 
 MakefileView::MakefileView(const ActionContext& context, common::QtWindowHost& host,
-                           std::ostream& err, QWidget* parent)
+                           const std::string& data_directory, QWidget* parent)
     : QWidget(parent),
       host_(host),
-      err_(err),
-      window_(context, *this),
+      window_(context, *this, data_directory),
       heading_(new QPushButton(QString::fromLatin1(kMakefileHeading), this)),
-      list_(new QListWidget(this)) {
+      data_directory_(new QLabel(this)),
+      list_(new common::ListBoxWidget(this)) {
   setObjectName("makefile");
   setWindowTitle(common::FromWindows1252(kMakefileCaption));
   resize(600, 600);
@@ -98,20 +98,30 @@ MakefileView::MakefileView(const ActionContext& context, common::QtWindowHost& h
   heading_->setFocusPolicy(Qt::NoFocus);  // a heading: Enter belongs to the list
   heading_->setMinimumSize(280, 56);
 
+  // The path is the system's text, not the data files'.
+  data_directory_->setObjectName("DataDirectory");
+  data_directory_->setText(QString::fromStdString(window_.DataDirectory.caption));
+  data_directory_->setVisible(!window_.DataDirectory.caption.empty());
+  data_directory_->setTextFormat(Qt::PlainText);
+  data_directory_->setAlignment(Qt::AlignCenter);
+  data_directory_->setStyleSheet("QLabel#DataDirectory { color: white; }");
+
   list_->setObjectName("List1");
-  list_->setSelectionMode(QAbstractItemView::SingleSelection);
   QFont list_font = list_->font();
   list_font.setPointSize(list_font.pointSize() + 1);
   list_->setFont(list_font);
-  list_->setMaximumWidth(420);
   list_->setSpacing(1);
+  // The focus shows as a gold frame against the dark background.
   list_->setStyleSheet(
-      "QListWidget#List1 { background: rgba(255, 255, 255, 235); border-radius: 6px; }");
+      "QListWidget#List1 { background: rgba(255, 255, 255, 235); border-radius: 6px;"
+      " border: 3px solid rgba(255, 255, 255, 90); }"
+      " QListWidget#List1:focus { border: 3px solid #f2c14e; }");
 
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(40, 28, 40, 36);
   layout->setSpacing(22);
   layout->addWidget(heading_, 0, Qt::AlignHCenter);
+  layout->addWidget(data_directory_);
   auto* row = new QHBoxLayout;
   row->addStretch();
   row->addWidget(list_, 1);
@@ -134,46 +144,36 @@ void MakefileView::Load() {
 
 void MakefileView::Pick(int row) {
   // One gesture can give a click and an activation: only the first counts.
-  if (running_ || host_.ended() || common::ErrorReported()) return;
+  if (running_ || host_.ended() || host_.error_reported()) return;
   window_.List1.list_index = row;
   RunProcedure([this] { window_.List1_Click(); });
 }
 
 void MakefileView::RunProcedure(const std::function<void()>& procedure) {
   running_ = true;
-  const QString title = QString::fromStdString(CleanslateInfo().title);
-  common::RunEventProcedure(title, [&] {
-    try {
-      procedure();
-    } catch (const std::exception& error) {
-      err_ << common::ErrorLine(CleanslateInfo(), error.what()) << std::endl;
-      throw;
-    }
-  });
+  host_.Run(procedure);
   running_ = false;
   Render();
 }
 
 void MakefileView::Render() {
-  const std::vector<std::string>& lines = window_.List1.lines;
-  bool same = list_->count() == static_cast<int>(lines.size());
-  for (int i = 0; same && i < list_->count(); ++i) {
-    same = list_->item(i)->text() == common::FromWindows1252(lines[static_cast<std::size_t>(i)]);
-  }
-  if (!same) {
-    list_->clear();
-    for (const std::string& line : lines) list_->addItem(common::FromWindows1252(line));
-    // Tall enough for every line, so the list never scrolls.
+  const int shown_lines = list_->count();
+  list_->Render(window_.List1);
+  if (list_->count() != shown_lines) {
+    // Tall enough for every line, so the list never scrolls, and wide
+    // enough for the longest.
     const int rows = list_->count();
     int height = 2 * list_->frameWidth() + 2 * list_->spacing() * rows;
     for (int i = 0; i < rows; ++i) height += list_->sizeHintForRow(i);
     list_->setFixedHeight(height + 4);
+    const int width =
+        list_->sizeHintForColumn(0) + 2 * list_->frameWidth() + 2 * list_->spacing() + 12;
+    list_->setMinimumWidth(width);
+    list_->setMaximumWidth(std::max(width, 420));
   }
-  list_->setVisible(window_.List1.visible);
   if (window_.visible() && !isVisible() && !host_.ended()) {
     show();
-    // The first line is current, so the arrow keys start from it.
-    list_->setCurrentRow(0);
+    // No line is picked yet: the first arrow key selects the first line.
     list_->setFocus();
   }
 }
@@ -194,6 +194,8 @@ void MakefileView::closeEvent(QCloseEvent* event) {
     return;
   }
   event->accept();
+  // Closing the window ends the program; no file is touched.
+  host_.EndProgram();
 }
 
 void MakefileView::paintEvent(QPaintEvent*) {

@@ -1,29 +1,33 @@
 // The Qt view of the window "makefile": the caption, the heading button
-// Command1, the choice list List1 and a background picture painted here. It
-// draws the state of MakefileWindow and turns a pick (one click, or the
-// arrow keys and Enter) into List1_Click. Every event procedure runs through
-// common::RunEventProcedure; a file error is also written to `err` as one line.
+// Command1 with the data directory under it, the choice list List1 and a
+// background picture painted here. It draws the state of MakefileWindow and
+// turns a pick (one click, or the arrow keys and Enter) into List1_Click.
+// Every event procedure runs guarded by the host.
 
 #ifndef CLEANSLATE_QT_MAKEFILE_VIEW_H_
 #define CLEANSLATE_QT_MAKEFILE_VIEW_H_
 
 #include <QWidget>
 #include <functional>
-#include <ostream>
+#include <string>
 
 #include "cleanslate/action_context.h"
 #include "cleanslate/makefile_window.h"
 #include "common/qt/qt_window_host.h"
 
-class QListWidget;
+class QLabel;
 class QPushButton;
+
+namespace common {
+class ListBoxWidget;
+}  // namespace common
 
 namespace cleanslate {
 
 class MakefileView : public QWidget, private common::WindowHost {
  public:
-  MakefileView(const ActionContext& context, common::QtWindowHost& host, std::ostream& err,
-               QWidget* parent = nullptr);
+  MakefileView(const ActionContext& context, common::QtWindowHost& host,
+               const std::string& data_directory, QWidget* parent = nullptr);
 
   // Runs Form_Load. The window shows itself when the logic shows it; when a
   // gate ends the program it never appears (see host.ended()).
@@ -47,10 +51,10 @@ class MakefileView : public QWidget, private common::WindowHost {
   void Render();
 
   common::QtWindowHost& host_;
-  std::ostream& err_;
   MakefileWindow window_;
   QPushButton* heading_;
-  QListWidget* list_;
+  QLabel* data_directory_;
+  common::ListBoxWidget* list_;
   bool running_ = false;
 };
 

@@ -1,6 +1,8 @@
 #include "common/qt/qt_messages.h"
 
 #include <QAbstractButton>
+#include <QGridLayout>
+#include <QSpacerItem>
 #include <QMessageBox>
 
 #include "common/windows1252.h"
@@ -17,6 +19,17 @@ QMessageBox::StandardButton ToStandard(Answer answer) {
     case Answer::kCancel: return QMessageBox::Cancel;
   }
   return QMessageBox::Ok;
+}
+
+// A short message ("FINISHED") still gets a box wide enough to read and to
+// hold its title: about forty average characters. The room is an empty row
+// of the box's own grid, so a long message still wraps as the box decides.
+void GiveReadableWidth(QMessageBox& box) {
+  auto* grid = qobject_cast<QGridLayout*>(box.layout());
+  if (grid == nullptr) return;
+  const int width = 40 * box.fontMetrics().averageCharWidth();
+  grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+                grid->rowCount(), 0, 1, grid->columnCount());
 }
 
 }  // namespace
@@ -47,6 +60,7 @@ Answer QtMessages::Show(const Message& message) {
   }
   box.setDefaultButton(ToStandard(message.default_button));
   box.setEscapeButton(ToStandard(AnswerWhenClosed(message.buttons)));
+  GiveReadableWidth(box);
   box.exec();
   QAbstractButton* clicked = box.clickedButton();
   if (clicked == nullptr) return AnswerWhenClosed(message.buttons);
@@ -59,10 +73,11 @@ Answer QtMessages::Show(const Message& message) {
   }
 }
 
-void ShowFatalError(const QString& title, const QString& text) {
-  QMessageBox box(QMessageBox::Critical, title, text, QMessageBox::Ok);
+void ShowFatalError(QWidget* parent, const QString& title, const QString& text) {
+  QMessageBox box(QMessageBox::Critical, title, text, QMessageBox::Ok, parent);
   box.setObjectName("error");
   box.setTextFormat(Qt::PlainText);
+  GiveReadableWidth(box);
   box.exec();
 }
 

@@ -1,4 +1,5 @@
-// QtMessages: messages as modal message boxes titled with the program's name.
+// QtMessages: messages as modal message boxes titled with the program's name,
+// centred on the window that raised them.
 
 #ifndef COMMON_QT_QT_MESSAGES_H_
 #define COMMON_QT_QT_MESSAGES_H_
@@ -14,7 +15,8 @@ namespace common {
 
 class QtMessages : public Messages {
  public:
-  // `parent` gives the window the box belongs to (it may give null).
+  // `parent` gives the window the box belongs to and is centred on (it may
+  // give null: the box is then centred on the screen).
   QtMessages(QString title, std::function<QWidget*()> parent)
       : title_(std::move(title)), parent_(std::move(parent)) {}
 
@@ -30,8 +32,8 @@ class QtMessages : public Messages {
 QString FromWindows1252(const std::string& text);
 std::string ToWindows1252(const QString& text);
 
-// Shows the error that ends the program.
-void ShowFatalError(const QString& title, const QString& text);
+// Shows the error that ends the program, centred on `parent` (may be null).
+void ShowFatalError(QWidget* parent, const QString& title, const QString& text);
 
 }  // namespace common
 

@@ -1,52 +1,63 @@
 #include "common/qt/qt_window_host.h"
 
 #include <QApplication>
-#include <QCursor>
 #include <exception>
 
 #include "common/qt/qt_messages.h"
 
 namespace common {
 
-namespace {
-bool error_reported = false;
-}  // namespace
-
-QtWindowHost::~QtWindowHost() {
-  if (busy_) QApplication::restoreOverrideCursor();
+QtWindowHost::QtWindowHost(const ProgramInfo& info, std::ostream& err)
+    : info_(info), err_(err) {
+  // Only EndProgram ends the program, closing the last window included.
+  QGuiApplication::setQuitOnLastWindowClosed(false);
 }
+
+QtWindowHost::~QtWindowHost() { SetBusyPointer(false); }
 
 void QtWindowHost::ProcessPendingEvents() { QCoreApplication::processEvents(); }
 
 void QtWindowHost::SetBusyPointer(bool busy) {
   if (busy == busy_) return;
   busy_ = busy;
+  if (main_window_ == nullptr) return;
+  // Over the window alone: a message box asking something meanwhile is a
+  // window of its own and shows the normal pointer.
   if (busy) {
-    QApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
+    main_window_->setCursor(Qt::WaitCursor);
   } else {
-    QApplication::restoreOverrideCursor();
+    main_window_->unsetCursor();
   }
 }
 
-void QtWindowHost::EndProgram() {
+void QtWindowHost::EndProgram() { End(0); }
+
+void QtWindowHost::End(int status) {
   ended_ = true;
   SetBusyPointer(false);
-  QCoreApplication::exit(0);
+  QCoreApplication::exit(status);
 }
 
-bool RunEventProcedure(const QString& title, const std::function<void()>& procedure) {
+bool QtWindowHost::Run(const std::function<void()>& procedure) {
   try {
     procedure();
     return true;
   } catch (const std::exception& error) {
-    error_reported = true;
-    QApplication::restoreOverrideCursor();
-    ShowFatalError(title, QString::fromStdString(error.what()));
-    QCoreApplication::exit(1);
+    error_reported_ = true;
+    SetBusyPointer(false);
+    err_ << ErrorLine(info_, error.what()) << std::endl;
+    ShowFatalError(main_window_ != nullptr && main_window_->isVisible() ? main_window_.data()
+                                                                         : nullptr,
+                   QString::fromStdString(info_.title), QString::fromStdString(error.what()));
+    End(1);
     return false;
   }
 }
 
-bool ErrorReported() { return error_reported; }
+int QtWindowHost::Exec() {
+  if (ended_) return error_reported_ ? 1 : 0;
+  const int status = QApplication::exec();
+  return error_reported_ ? 1 : status;
+}
 
 }  // namespace common

@@ -31,7 +31,14 @@ QStringList Texts(const std::vector<std::string>& lines) {
 }  // namespace
 
 QFont FixedPitchFont() {
-  if (QFontDatabase::families().contains("Courier New")) return QFont("Courier New", 10);
+  const QStringList installed = QFontDatabase::families();
+  for (const char* family : {"Courier New", "Liberation Mono", "Cousine"}) {
+    if (installed.contains(family)) {
+      QFont font(family, 10);
+      font.setStyleHint(QFont::TypeWriter);
+      return font;
+    }
+  }
   QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
   font.setStyleHint(QFont::TypeWriter);
   return font;
@@ -44,13 +51,17 @@ ChangeOrderView::ChangeOrderView(ChangeOrder& logic, EventRunner& runner)
   setAttribute(Qt::WA_DeleteOnClose);
   Build();
   Render();
+  // Wrapped labels make a layout's own minimum too small to show them whole:
+  // the window keeps at least its natural size, so nothing is ever clipped.
+  ensurePolished();
+  layout()->activate();
+  setMinimumSize(sizeHint());
 }
 
 void ChangeOrderView::Build() {
   const ChangeOrderControls& c = logic_.controls();
   const QFont fixed = FixedPitchFont();
   auto* outer = new QVBoxLayout(this);
-  outer->setSizeConstraint(QLayout::SetMinimumSize);
 
   outer->addWidget(MakeLabel(c.Label5, "Label5", this));
   fields_ = new QListWidget(this);
@@ -71,17 +82,21 @@ void ChangeOrderView::Build() {
     text_[i]->setMinimumWidth(QFontMetrics(fixed).horizontalAdvance(QString(26, QChar('M'))));
     boxes->addWidget(text_[i], i / 2, i % 2);
     connect(text_[i], &QLineEdit::textEdited, this, [this, i](const QString& text) {
-      runner_.Run([this, i, text] { logic_.TypeLayoutBox(i + 1, ToWindows1252(text)); });
+      runner_.Run(this, [this, i, text] { logic_.TypeLayoutBox(i + 1, ToWindows1252(text)); });
     });
   }
   auto* department = new QHBoxLayout();
-  department->addWidget(MakeLabel(c.Label2, "Label2", this));
+  QLabel* label2 = MakeLabel(c.Label2, "Label2", this);
+  label2->setWordWrap(false);
+  department->addWidget(label2);
   dept_ = new QComboBox(this);
   dept_->setObjectName("Dept");
   dept_->setEditable(true);
   dept_->setInsertPolicy(QComboBox::NoInsert);
   dept_->setCompleter(nullptr);  // the typed text stays as typed
   dept_->setMinimumContentsLength(28);
+  label2->setText(WithMnemonic(label2->text(), 'L'));
+  label2->setBuddy(dept_);
   department->addWidget(dept_, 1);
   boxes->addLayout(department, 3, 0, 1, 2);
   boxes->addWidget(MakeLabel(c.Label4, "Label4", this), 4, 0, 1, 2);
@@ -95,22 +110,31 @@ void ChangeOrderView::Build() {
   outer->addLayout(middle);
 
   auto* bottom = new QHBoxLayout();
-  auto* command1 = MakeButton(c.Command1, "Command1", this);
-  auto* set_to_default = MakeButton(c.settoDefault, "settoDefault", this);
+  auto* command1 = MakeButton(c.Command1, "Command1", 'S', this);
+  auto* set_to_default = MakeButton(c.settoDefault, "settoDefault", 'a', this);
   bottom->addWidget(command1);
   bottom->addWidget(set_to_default);
   bottom->addWidget(MakeLabel(c.Label3, "Label3", this), 1);
   outer->addLayout(bottom);
 
+  // Reading order: the catalogue, the boxes row by row, the department,
+  // the buttons.
+  setTabOrder(fields_, text_[0]);
+  for (std::size_t i = 1; i < text_.size(); ++i) setTabOrder(text_[i - 1], text_[i]);
+  setTabOrder(text_.back(), dept_);
+  setTabOrder(dept_, command1);
+  setTabOrder(command1, set_to_default);
+
   connect(dept_->lineEdit(), &QLineEdit::textEdited, this, [this](const QString& text) {
-    runner_.Run([this, text] { logic_.TypeDepartment(ToWindows1252(text)); });
+    runner_.Run(this, [this, text] { logic_.TypeDepartment(ToWindows1252(text)); });
   });
-  connect(dept_, &QComboBox::activated, this,
-          [this](int index) { runner_.Run([this, index] { logic_.PickDepartment(index); }); });
+  connect(dept_, &QComboBox::activated, this, [this](int index) {
+    runner_.Run(this, [this, index] { logic_.PickDepartment(index); });
+  });
   connect(command1, &QPushButton::clicked, this,
-          [this] { runner_.Run([this] { logic_.Command1_Click(); }); });
+          [this] { runner_.Run(this, [this] { logic_.Command1_Click(); }); });
   connect(set_to_default, &QPushButton::clicked, this,
-          [this] { runner_.Run([this] { logic_.settoDefault_Click(); }); });
+          [this] { runner_.Run(this, [this] { logic_.settoDefault_Click(); }); });
 }
 
 void ChangeOrderView::Render() {
@@ -145,9 +169,12 @@ void ChangeOrderView::Render() {
   label1_->setText(FromWindows1252(c.Label1.caption));
 }
 
+void ChangeOrderView::FocusDepartment() { dept_->setFocus(Qt::OtherFocusReason); }
+
 void ChangeOrderView::closeEvent(QCloseEvent* event) {
-  if (logic_.open()) runner_.Run([this] { logic_.CloseByFrame(); });
+  if (logic_.open()) runner_.Run(this, [this] { logic_.CloseByFrame(); });
   event->accept();
+  runner_.WindowClosing(this);
 }
 
 }  // namespace tag

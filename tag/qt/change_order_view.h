@@ -1,6 +1,8 @@
 // ChangeOrderView: the Qt window of the department tag field order. It draws
 // the window state of its ChangeOrder logic and turns what the user does
-// into its event procedures. It deletes itself once closed.
+// into its event procedures. It deletes itself once closed. Tab follows the
+// reading order; the buttons answer Alt+S (Save Change) and Alt+A (Set all
+// back to default), the department box Alt+L.
 
 #ifndef TAG_QT_CHANGE_ORDER_VIEW_H_
 #define TAG_QT_CHANGE_ORDER_VIEW_H_
@@ -24,6 +26,8 @@ class ChangeOrderView : public QWidget {
   ChangeOrderView(ChangeOrder& logic, EventRunner& runner);
 
   void Render();
+  // Gives the department box the focus, now or when the window is shown.
+  void FocusDepartment();
   ChangeOrder& logic() { return logic_; }
 
  protected:
@@ -40,7 +44,8 @@ class ChangeOrderView : public QWidget {
   QLabel* label1_;
 };
 
-// Courier New, or the system's fixed-pitch font where that is missing.
+// Courier New; where it is missing, a face of the same metrics (Liberation
+// Mono, Cousine), else the system's fixed-pitch font.
 QFont FixedPitchFont();
 
 }  // namespace tag

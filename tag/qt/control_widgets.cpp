@@ -3,23 +3,34 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "common/controls.h"
 #include "common/qt/qt_messages.h"
-#include "tag/controls.h"
 
 namespace tag {
 
-QLabel* MakeLabel(const Label& label, const char* name, QWidget* parent) {
+QString WithMnemonic(const QString& caption, char key) {
+  QString text = caption;
+  text.replace("&", "&&");
+  const qsizetype at = text.indexOf(QChar(key));
+  if (at >= 0) text.insert(at, '&');
+  return text;
+}
+
+QLabel* MakeLabel(const common::Label& label, const char* name, QWidget* parent) {
   auto* widget = new QLabel(common::FromWindows1252(label.caption), parent);
   widget->setObjectName(name);
   widget->setWordWrap(true);
   return widget;
 }
 
-QPushButton* MakeButton(const Button& button, const char* name, QWidget* parent) {
-  auto* widget = new QPushButton(common::FromWindows1252(button.caption), parent);
+QPushButton* MakeButton(const common::Button& button, const char* name, char key,
+                        QWidget* parent) {
+  auto* widget =
+      new QPushButton(WithMnemonic(common::FromWindows1252(button.caption), key), parent);
   widget->setObjectName(name);
   widget->setFocusPolicy(Qt::StrongFocus);
-  widget->setAutoDefault(false);
+  // Outside a dialog this only makes Enter press the focused button.
+  widget->setAutoDefault(true);
   return widget;
 }
 

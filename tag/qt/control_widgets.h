@@ -4,22 +4,32 @@
 #ifndef TAG_QT_CONTROL_WIDGETS_H_
 #define TAG_QT_CONTROL_WIDGETS_H_
 
+#include <QString>
+
 class QLabel;
 class QPushButton;
 class QWidget;
 
-namespace tag {
-
+namespace common {
 struct Button;
 struct Label;
+}  // namespace common
+
+namespace tag {
 
 // A word-wrapping label showing the control's caption.
-QLabel* MakeLabel(const Label& label, const char* name, QWidget* parent);
+QLabel* MakeLabel(const common::Label& label, const char* name, QWidget* parent);
 
-// A button showing the control's caption. It takes the focus when clicked,
-// so a text box loses it (and stores what was typed) before the button's
-// action runs, and it is never the default button of the window.
-QPushButton* MakeButton(const Button& button, const char* name, QWidget* parent);
+// A button showing the control's caption, with Alt+`key` as its shortcut
+// (the first `key` of the caption is underlined). It takes the focus when
+// clicked, so a text box loses it (and stores what was typed) before the
+// button's action runs; Enter presses it while it has the focus.
+QPushButton* MakeButton(const common::Button& button, const char* name, char key,
+                        QWidget* parent);
+
+// `caption` with the mnemonic mark before its first `key`; unchanged when
+// it holds no `key`.
+QString WithMnemonic(const QString& caption, char key);
 
 }  // namespace tag
 

@@ -7,12 +7,17 @@
 
 #include <functional>
 
+class QWidget;
+
 namespace tag {
 
 class EventRunner {
  public:
   virtual ~EventRunner() = default;
-  virtual void Run(const std::function<void()>& procedure) = 0;
+  // Runs `procedure` for the window `window`: its messages are centred on it.
+  virtual void Run(QWidget* window, const std::function<void()>& procedure) = 0;
+  // `window` is closing, by its frame or by the program.
+  virtual void WindowClosing(QWidget* window) = 0;
 };
 
 }  // namespace tag

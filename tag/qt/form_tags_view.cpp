@@ -1,8 +1,10 @@
 #include "tag/qt/form_tags_view.h"
 
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QFocusEvent>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -35,12 +37,16 @@ FormTagsView::FormTagsView(FormTags& logic, EventRunner& runner)
   setWindowTitle(kFormTagsCaption);
   Build();
   Render();
+  // Wrapped labels make a layout's own minimum too small to show them whole:
+  // the window keeps at least its natural size, so nothing is ever clipped.
+  ensurePolished();
+  layout()->activate();
+  setMinimumSize(sizeHint());
 }
 
 void FormTagsView::Build() {
   const FormTagsControls& c = logic_.controls();
   auto* outer = new QVBoxLayout(this);
-  outer->setSizeConstraint(QLayout::SetMinimumSize);
   preview_ = new PreviewWidget(c, this);
   outer->addWidget(preview_);
 
@@ -49,17 +55,20 @@ void FormTagsView::Build() {
 
   // Left: the change box with "Save Change"; "Change Order" at the bottom.
   auto* left = new QVBoxLayout();
-  left->addWidget(MakeLabel(c.Label12, "Label12", this));
+  QLabel* label12 = MakeLabel(c.Label12, "Label12", this);
+  left->addWidget(label12);
   tabbox_ = new QLineEdit(this);
   tabbox_->setObjectName("tabbox");
   tabbox_->setMinimumWidth(160);
   tabbox_->installEventFilter(this);
+  label12->setText(WithMnemonic(label12->text(), 'C'));
+  label12->setBuddy(tabbox_);
   left->addWidget(tabbox_);
-  command1_ = MakeButton(c.Command1, "Command1", this);
+  command1_ = MakeButton(c.Command1, "Command1", 'S', this);
   left->addWidget(command1_);
   left->addStretch(1);
   left->addWidget(MakeLabel(c.Label14, "Label14", this));
-  command2_ = MakeButton(c.Command2, "Command2", this);
+  command2_ = MakeButton(c.Command2, "Command2", 'O', this);
   left->addWidget(command2_);
   grid->addLayout(left, 0, 0);
 
@@ -77,41 +86,71 @@ void FormTagsView::Build() {
   list_ = new SettingsList(this);
   list_->setObjectName("List1");
   list_->setMinimumWidth(240);
+  // Every line shows without scrolling.
+  list_->setMinimumHeight(kSettingLineCount * (list_->fontMetrics().lineSpacing() + 2) +
+                          2 * list_->frameWidth() + 6);
   middle->addWidget(list_);
-  middle->addWidget(MakeLabel(c.Label7, "Label7", this));
+  QLabel* label7 = MakeLabel(c.Label7, "Label7", this);
+  label7->setText(WithMnemonic(label7->text(), 'P'));
+  label7->setBuddy(list_);
+  middle->addWidget(label7);
   grid->addLayout(middle, 0, 1);
 
   // Right: the font-size hint, micro-adjust, and "Save/Exit" below them.
   auto* right = new QVBoxLayout();
   right->addWidget(MakeLabel(c.Label8, "Label8", this));
-  microadjust_ = new QCheckBox(FromWindows1252(c.microadjust.caption), this);
+  microadjust_ = new QCheckBox(WithMnemonic(FromWindows1252(c.microadjust.caption), 'M'), this);
   microadjust_->setObjectName("microadjust");
   microadjust_->setFocusPolicy(Qt::StrongFocus);
   right->addWidget(microadjust_);
+  auto* factor_row = new QHBoxLayout();
+  factor_label_ = new QLabel(WithMnemonic(FromWindows1252(kFactorLabel), 'f'), this);
+  factor_label_->setObjectName("microadjustfactorLabel");
+  factor_row->addWidget(factor_label_);
   factor_ = new QLineEdit(this);
   factor_->setObjectName("microadjustfactor");
-  right->addWidget(factor_);
+  factor_label_->setBuddy(factor_);
+  factor_row->addWidget(factor_, 1);
+  right->addLayout(factor_row);
   right->addStretch(1);
-  save_ = MakeButton(c.save, "save", this);
+  save_ = MakeButton(c.save, "save", 'x', this);
   right->addWidget(save_);
   grid->addLayout(right, 0, 2);
   grid->setColumnStretch(1, 1);
 
+  // The data directory the window works on, across the bottom.
+  data_directory_ = new QLabel(QString::fromStdString(c.DataDirectory.caption), this);
+  data_directory_->setObjectName("DataDirectory");
+  data_directory_->setTextFormat(Qt::PlainText);
+  data_directory_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  data_directory_->setVisible(!c.DataDirectory.caption.empty());
+  outer->addWidget(data_directory_);
+
+  // Reading order: the columns left to right, each from the top.
+  setTabOrder(tabbox_, command1_);
+  setTabOrder(command1_, command2_);
+  setTabOrder(command2_, list_);
+  setTabOrder(list_, microadjust_);
+  setTabOrder(microadjust_, factor_);
+  setTabOrder(factor_, save_);
+
   connect(list_, &SettingsList::lineChosen, this,
-          [this](int row) { runner_.Run([this, row] { logic_.ClickSettingsLine(row); }); });
+          [this](int row) { runner_.Run(this, [this, row] { logic_.ClickSettingsLine(row); }); });
   connect(tabbox_, &QLineEdit::textEdited, this, [this](const QString& text) {
-    runner_.Run([this, text] { logic_.TypeChangeBox(ToWindows1252(text)); });
+    runner_.Run(this, [this, text] { logic_.TypeChangeBox(ToWindows1252(text)); });
   });
+  // Enter leaves the box: the value is stored on the way out, as always.
+  connect(tabbox_, &QLineEdit::returnPressed, this, [this] { FocusSettingsList(); });
   connect(command1_, &QPushButton::clicked, this,
-          [this] { runner_.Run([this] { logic_.Command1_Click(); }); });
+          [this] { runner_.Run(this, [this] { logic_.Command1_Click(); }); });
   connect(save_, &QPushButton::clicked, this,
-          [this] { runner_.Run([this] { logic_.save_Click(); }); });
+          [this] { runner_.Run(this, [this] { logic_.save_Click(); }); });
   connect(command2_, &QPushButton::clicked, this,
-          [this] { runner_.Run([this] { logic_.Command2_Click(); }); });
+          [this] { runner_.Run(this, [this] { logic_.Command2_Click(); }); });
   connect(microadjust_, &QCheckBox::clicked, this,
-          [this] { runner_.Run([this] { logic_.ClickMicroAdjust(); }); });
+          [this] { runner_.Run(this, [this] { logic_.ClickMicroAdjust(); }); });
   connect(factor_, &QLineEdit::textEdited, this, [this](const QString& text) {
-    runner_.Run([this, text] { logic_.TypeFactor(ToWindows1252(text)); });
+    runner_.Run(this, [this, text] { logic_.TypeFactor(ToWindows1252(text)); });
   });
 }
 
@@ -119,11 +158,11 @@ bool FormTagsView::eventFilter(QObject* watched, QEvent* event) {
   if (watched == tabbox_ && (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)) {
     if (MovesBetweenControls(static_cast<QFocusEvent*>(event))) {
       if (event->type() == QEvent::FocusIn) {
-        runner_.Run([this] { logic_.tabbox_GotFocus(); });
+        runner_.Run(this, [this] { logic_.tabbox_GotFocus(); });
         // Typing then replaces the value shown.
         if (tabbox_->hasFocus()) tabbox_->selectAll();
       } else {
-        runner_.Run([this] { logic_.tabbox_LostFocus(); });
+        runner_.Run(this, [this] { logic_.tabbox_LostFocus(); });
       }
     }
   }
@@ -133,21 +172,7 @@ bool FormTagsView::eventFilter(QObject* watched, QEvent* event) {
 void FormTagsView::Render() {
   const FormTagsControls& c = logic_.controls();
 
-  QStringList lines;
-  for (const std::string& line : c.List1.lines) lines << FromWindows1252(line);
-  QStringList shown;
-  for (int i = 0; i < list_->count(); ++i) shown << list_->item(i)->text();
-  {
-    const QSignalBlocker blocker(list_);
-    if (lines != shown) {
-      list_->clear();
-      list_->addItems(lines);
-    }
-    if (list_->currentRow() != c.List1.list_index) {
-      list_->setCurrentRow(c.List1.list_index);
-      if (c.List1.list_index < 0) list_->clearSelection();
-    }
-  }
+  list_->Render(c.List1);
 
   commandset_->setText(FromWindows1252(c.commandset.caption));
   const QString change_text = FromWindows1252(c.tabbox.text);
@@ -165,11 +190,17 @@ void FormTagsView::Render() {
     factor_->setText(factor_text);
   }
   factor_->setVisible(c.microadjustfactor.visible);
+  factor_label_->setVisible(c.microadjustfactor.visible);
   preview_->update();
 }
 
 void FormTagsView::FocusChangeBox() { tabbox_->setFocus(Qt::OtherFocusReason); }
 
 void FormTagsView::FocusSettingsList() { list_->setFocus(Qt::OtherFocusReason); }
+
+void FormTagsView::closeEvent(QCloseEvent* event) {
+  runner_.WindowClosing(this);
+  event->accept();
+}
 
 }  // namespace tag

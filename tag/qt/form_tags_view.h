@@ -2,7 +2,11 @@
 // FormTags logic and turns what the user does into its event procedures.
 // The change box reports its focus events for moves between the controls of
 // the program; a message box or another window taking the focus for a
-// moment is no such move.
+// moment is no such move. Enter in the change box leaves it for the
+// settings list, which stores the value as leaving it any other way does.
+// Tab follows the columns, left to right and each from the top; the
+// buttons answer Alt+S (Save Change), Alt+X (Save/Exit) and Alt+O (Change
+// Order), the check box Alt+M.
 
 #ifndef TAG_QT_FORM_TAGS_VIEW_H_
 #define TAG_QT_FORM_TAGS_VIEW_H_
@@ -34,6 +38,7 @@ class FormTagsView : public QWidget {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
 
  private:
   void Build();
@@ -47,6 +52,8 @@ class FormTagsView : public QWidget {
   QPushButton* command1_;
   QCheckBox* microadjust_;
   QLineEdit* factor_;
+  QLabel* factor_label_;
+  QLabel* data_directory_;
   QPushButton* save_;
   QPushButton* command2_;
 };

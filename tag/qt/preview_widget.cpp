@@ -30,13 +30,13 @@ void PreviewWidget::paintEvent(QPaintEvent*) {
   // The classic face grey, on which the white joining lines stand out.
   painter.fillRect(rect(), QColor(0xC0, 0xC0, 0xC0));
   for (std::size_t i = 0; i < controls_.Line.size(); ++i) {
-    const LineShape& line = controls_.Line[i];
+    const common::LineShape& line = controls_.Line[i];
     if (!line.visible) continue;
     painter.setPen(QPen(line.white ? Qt::white : Qt::black, 1));
     painter.drawLine(Pixels(line.x1), Pixels(line.y1), Pixels(line.x2), Pixels(line.y2));
   }
   for (std::size_t i = 0; i < controls_.Text.size(); ++i) {
-    const TextBox& box = controls_.Text[i];
+    const common::TextBox& box = controls_.Text[i];
     if (box.visible) {
       const QRect rect(Pixels(box.left), Pixels(kPreviewBoxTop), Pixels(kPreviewBoxWidth),
                        Pixels(kPreviewBoxHeight));
@@ -46,7 +46,7 @@ void PreviewWidget::paintEvent(QPaintEvent*) {
       painter.drawText(rect.adjusted(2, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
                        common::FromWindows1252(box.text));
     }
-    const Label& letter = controls_.letters[i];
+    const common::Label& letter = controls_.letters[i];
     if (letter.visible) {
       const QRect rect(Pixels(letter.left), Pixels(kPreviewLetterTop),
                        Pixels(kPreviewLetterWidth), Pixels(kPreviewLetterHeight));

@@ -1,12 +1,10 @@
 #include "tag/qt/settings_list.h"
 
 #include <QMouseEvent>
-#include <QSignalBlocker>
 
 namespace tag {
 
-SettingsList::SettingsList(QWidget* parent) : QListWidget(parent) {
-  setSelectionMode(QAbstractItemView::SingleSelection);
+SettingsList::SettingsList(QWidget* parent) : common::ListBoxWidget(parent) {
   connect(this, &QListWidget::currentRowChanged, this, [this](int row) {
     if (mouse_down_) {
       row_changed_ = true;  // reported when the button is released
@@ -28,15 +26,6 @@ void SettingsList::mouseReleaseEvent(QMouseEvent* event) {
   mouse_down_ = false;
   const bool on_a_line = itemAt(event->position().toPoint()) != nullptr;
   if ((row_changed_ || on_a_line) && currentRow() >= 0) emit lineChosen(currentRow());
-}
-
-void SettingsList::focusInEvent(QFocusEvent* event) {
-  // The item view makes the first line current when it gets the focus with
-  // none; no line is chosen by merely entering the list.
-  const int row = currentRow();
-  const QSignalBlocker blocker(this);
-  QListWidget::focusInEvent(event);
-  if (currentRow() != row) setCurrentRow(row);
 }
 
 }  // namespace tag

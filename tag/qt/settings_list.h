@@ -6,11 +6,11 @@
 #ifndef TAG_QT_SETTINGS_LIST_H_
 #define TAG_QT_SETTINGS_LIST_H_
 
-#include <QListWidget>
+#include "common/qt/list_box_widget.h"
 
 namespace tag {
 
-class SettingsList : public QListWidget {
+class SettingsList : public common::ListBoxWidget {
   Q_OBJECT
 
  public:
@@ -22,7 +22,6 @@ class SettingsList : public QListWidget {
  protected:
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
-  void focusInEvent(QFocusEvent* event) override;
 
  private:
   bool mouse_down_ = false;

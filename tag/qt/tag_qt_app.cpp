@@ -1,14 +1,36 @@
 #include "tag/qt/tag_qt_app.h"
 
 #include <QApplication>
+#include <QScreen>
+#include <QWindow>
 
 #include "tag/qt/change_order_view.h"
 #include "tag/qt/form_tags_view.h"
+#include "tag/qt/window_placement.h"
 
 namespace tag {
 
-TagQtApp::TagQtApp(common::Env& env, common::Messages& messages, QString title)
-    : title_(std::move(title)), form_(env, messages, *this, layout_) {}
+namespace {
+constexpr int kWindowGap = 8;  // pixels between formTags and the department window
+}  // namespace
+
+TagQtApp::TagQtApp(common::Env& env, const common::ProgramInfo& info,
+                   const std::string& data_directory, std::ostream& err)
+    : TagQtApp(env, nullptr, info, data_directory, err) {}
+
+TagQtApp::TagQtApp(common::Env& env, common::Messages& messages, const common::ProgramInfo& info,
+                   const std::string& data_directory, std::ostream& err)
+    : TagQtApp(env, &messages, info, data_directory, err) {}
+
+TagQtApp::TagQtApp(common::Env& env, common::Messages* messages, const common::ProgramInfo& info,
+                   const std::string& data_directory, std::ostream& err)
+    : window_host_(info, err),
+      own_messages_(messages != nullptr
+                        ? nullptr
+                        : std::make_unique<common::QtMessages>(
+                              QString::fromStdString(info.title), [this] { return MessageParent(); })),
+      form_(env, messages != nullptr ? *messages : *own_messages_, *this, layout_,
+            data_directory) {}
 
 TagQtApp::~TagQtApp() {
   delete change_order_view_.data();
@@ -17,23 +39,43 @@ TagQtApp::~TagQtApp() {
 
 ChangeOrderView* TagQtApp::change_order_view() { return change_order_view_.data(); }
 
+QWidget* TagQtApp::MessageParent() const {
+  if (raising_ != nullptr && raising_->isVisible()) return raising_.data();
+  if (form_view_ != nullptr && form_view_->isVisible()) return form_view_.get();
+  return nullptr;
+}
+
 bool TagQtApp::Start() {
-  if (!common::RunEventProcedure(title_, [this] { form_.Form_Load(); })) return false;
+  if (!window_host_.Run([this] { form_.Form_Load(); })) return false;
   form_view_ = std::make_unique<FormTagsView>(form_, *this);
+  window_host_.SetMainWindow(form_view_.get());
   form_view_->show();
   form_view_->FocusSettingsList();
   return true;
 }
 
-int TagQtApp::Exec() {
-  if (window_host_.ended()) return common::ErrorReported() ? 1 : 0;
-  const int status = QApplication::exec();
-  return common::ErrorReported() ? 1 : status;
+void TagQtApp::Run(QWidget* window, const std::function<void()>& procedure) {
+  const QPointer<QWidget> outer = raising_;
+  raising_ = window;
+  window_host_.Run(procedure);
+  raising_ = outer;
+  RenderAll();
 }
 
-void TagQtApp::Run(const std::function<void()>& procedure) {
-  common::RunEventProcedure(title_, procedure);
-  RenderAll();
+void TagQtApp::WindowClosing(QWidget* window) {
+  if (window_host_.ended()) return;
+  const bool form_open = form_view_ != nullptr && window != form_view_.get() &&
+                         form_view_->isVisible();
+  const bool department_open = change_order_view_ != nullptr &&
+                               window != change_order_view_.data() &&
+                               change_order_view_->isVisible();
+  // The program ends once no window of it is open; formTags closing before
+  // the department window leaves that one standing on its own.
+  if (!form_open && !department_open) {
+    EndProgram();
+  } else if (department_open && change_order_view_->windowHandle() != nullptr) {
+    change_order_view_->windowHandle()->setTransientParent(nullptr);
+  }
 }
 
 void TagQtApp::RenderAll() {
@@ -60,14 +102,37 @@ void TagQtApp::MoveFocusToChangeBox() {
 }
 
 void TagQtApp::ShowChangeOrder(ChangeOrder& window) {
-  if (!change_order_view_ || &change_order_view_->logic() != &window) {
+  const bool opening = !change_order_view_ || &change_order_view_->logic() != &window;
+  if (opening) {
     // A view of an earlier opening is closed already and deletes itself.
     change_order_view_ = new ChangeOrderView(window, *this);
+    change_order_view_->Render();
+    if (form_view_ != nullptr && form_view_->isVisible()) PlaceBesideForm(change_order_view_);
   }
   change_order_view_->Render();
   change_order_view_->show();
   change_order_view_->raise();
   change_order_view_->activateWindow();
+  // A new window opens with the focus in the department box; one shown
+  // again keeps the focus where the user left it.
+  if (opening) change_order_view_->FocusDepartment();
+}
+
+void TagQtApp::PlaceBesideForm(QWidget* window) {
+  // Attached to formTags: the window manager keeps it in front of it.
+  window->winId();
+  if (window->windowHandle() != nullptr && form_view_->windowHandle() != nullptr) {
+    window->windowHandle()->setTransientParent(form_view_->windowHandle());
+  }
+  window->adjustSize();
+  QScreen* screen = form_view_->screen();
+  const Placement placement =
+      PlaceBeside(form_view_->frameGeometry(), window->frameGeometry().size(),
+                  screen != nullptr ? screen->availableGeometry() : QRect(), kWindowGap);
+  if (placement.form) form_view_->move(*placement.form);
+  // Its frame is not known before it shows: it gets one like formTags has.
+  const QPoint frame_to_client = form_view_->geometry().topLeft() - form_view_->pos();
+  window->setGeometry(QRect(placement.window + frame_to_client, window->size()));
 }
 
 void TagQtApp::CloseChangeOrder() {

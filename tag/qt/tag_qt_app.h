@@ -1,7 +1,8 @@
 // TagQtApp: Tag in Qt windows. It owns the tag layout, the logic of formTags
 // and the windows that show it, answers the logic's requests (focus, the
 // department window, ending the program) and runs every event procedure
-// guarded, redrawing the windows after each.
+// guarded, redrawing the windows after each. The program's main and the
+// window tests use it alike.
 //
 // REQUIRES: a QApplication exists for the whole life of a TagQtApp.
 
@@ -11,10 +12,14 @@
 #include <QPointer>
 #include <QString>
 #include <memory>
+#include <ostream>
+#include <string>
 
 #include "common/env.h"
 #include "common/messages.h"
+#include "common/qt/qt_messages.h"
 #include "common/qt/qt_window_host.h"
+#include "common/startup.h"
 #include "tag/form_tags.h"
 #include "tag/qt/event_runner.h"
 #include "tag/tag_window_host.h"
@@ -26,23 +31,33 @@ class FormTagsView;
 
 class TagQtApp : public TagWindowHost, public EventRunner {
  public:
-  TagQtApp(common::Env& env, common::Messages& messages, QString title);
+  // Works on the data directory of `env`, whose full path is
+  // `data_directory`. Messages show as message boxes centred on the window
+  // that raised them; a file error is also written to `err` as one line.
+  TagQtApp(common::Env& env, const common::ProgramInfo& info, const std::string& data_directory,
+           std::ostream& err);
+  // The same with other messages (a test's).
+  TagQtApp(common::Env& env, common::Messages& messages, const common::ProgramInfo& info,
+           const std::string& data_directory, std::ostream& err);
   ~TagQtApp() override;
 
   // Runs Form_Load and shows formTags with the focus in the settings list.
   // False when a file error ended the start (it has been reported).
   bool Start();
   // Runs the event loop after Start(); returns the exit status.
-  int Exec();
+  int Exec() { return window_host_.Exec(); }
 
   FormTags& form() { return form_; }
   FormTagsView* form_view() { return form_view_.get(); }
   // The department window, or null while it is closed.
   ChangeOrderView* change_order_view();
   bool ended() const { return window_host_.ended(); }
+  // The window messages are centred on now, or null.
+  QWidget* MessageParent() const;
 
   // EventRunner
-  void Run(const std::function<void()>& procedure) override;
+  void Run(QWidget* window, const std::function<void()>& procedure) override;
+  void WindowClosing(QWidget* window) override;
 
   // TagWindowHost
   void ProcessPendingEvents() override;
@@ -53,14 +68,18 @@ class TagQtApp : public TagWindowHost, public EventRunner {
   void CloseChangeOrder() override;
 
  private:
+  TagQtApp(common::Env& env, common::Messages* messages, const common::ProgramInfo& info,
+           const std::string& data_directory, std::ostream& err);
   void RenderAll();
+  void PlaceBesideForm(QWidget* window);
 
-  QString title_;
   common::QtWindowHost window_host_;
+  std::unique_ptr<common::QtMessages> own_messages_;
   TagLayout layout_;
   FormTags form_;
   std::unique_ptr<FormTagsView> form_view_;
   QPointer<ChangeOrderView> change_order_view_;
+  QPointer<QWidget> raising_;  // the window whose event procedure runs
 };
 
 }  // namespace tag

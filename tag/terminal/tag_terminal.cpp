@@ -58,10 +58,14 @@ std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
 
 class TerminalFrontEnd : public TagWindowHost {
  public:
-  TerminalFrontEnd(common::Env& env, common::TerminalIo& io, const std::string& title)
-      : io_(io), messages_(io, title), form_(env, messages_, *this, layout_) {}
+  TerminalFrontEnd(common::Env& env, common::TerminalIo& io, const std::string& title,
+                   const std::string& data_directory)
+      : io_(io), messages_(io, title), form_(env, messages_, *this, layout_, data_directory) {}
 
   void Run() {
+    // Once, at the start; the path is the system's own text, printed as it is.
+    const std::string& directory = form_.controls().DataDirectory.caption;
+    if (!directory.empty()) io_.out() << directory << "\n";
     form_.Form_Load();
     PrintLayoutWindow();
     while (!ended_) {
@@ -99,7 +103,7 @@ class TerminalFrontEnd : public TagWindowHost {
     const std::string command = common::Trimmed(line);
     if (command.empty()) return;
     const int number = CommandNumber(command);
-    if (number >= 0 && number <= 10) {
+    if (number >= kHeadingLine && number <= kNumberAcrossLine) {
       form_.ClickSettingsLine(number);
     } else if (command == "e") {
       MoveFocusToChangeBox();
@@ -210,7 +214,7 @@ class TerminalFrontEnd : public TagWindowHost {
       if (c.Text[i].visible) out << " " << c.letters[i].caption;
     }
     out << "\n" << (c.microadjust.checked ? "[x] " : "[ ] ") << c.microadjust.caption << "\n";
-    out << "Micro-adjust factor: ";
+    out << kFactorLabel << ": ";
     io_.Print(Quoted(c.microadjustfactor.text));
     out << (c.microadjustfactor.visible ? "\n" : " (box hidden)\n");
     out << kLayoutCommands << "\n";
@@ -223,7 +227,7 @@ class TerminalFrontEnd : public TagWindowHost {
     out << "\n== " << kChangeOrderCaption << " ==\n";
     // The notes go with the window's first view after the layout window's.
     if (department_ != shown_department_) {
-      for (const Label* label : {&c.Label5, &c.Label1, &c.Label4, &c.Label3}) {
+      for (const common::Label* label : {&c.Label5, &c.Label1, &c.Label4, &c.Label3}) {
         if (!label->caption.empty()) io_.PrintLine(label->caption);
       }
       shown_department_ = department_;
@@ -261,10 +265,10 @@ class TerminalFrontEnd : public TagWindowHost {
 }  // namespace
 
 int RunTagTerminal(common::Env& env, std::istream& in, std::ostream& out, std::ostream& err,
-                   const common::ProgramInfo& info) {
+                   const common::ProgramInfo& info, const std::string& data_directory) {
   common::TerminalIo io(in, out);
   return common::RunReportingErrors(info, out, err, [&] {
-    TerminalFrontEnd front_end(env, io, info.title);
+    TerminalFrontEnd front_end(env, io, info.title, data_directory);
     front_end.Run();
     return 0;
   });

@@ -5,6 +5,7 @@
 #define TAG_TERMINAL_TAG_TERMINAL_H_
 
 #include <iosfwd>
+#include <string>
 
 #include "common/env.h"
 #include "common/startup.h"
@@ -14,12 +15,14 @@ namespace tag {
 // The commands, as --help lists them.
 extern const char kTerminalHelp[];
 
-// Runs Tag on the data directory of `env`, reading commands from `in`. A
-// file error is reported as one line on `err`. Returns the exit status: 0
-// when the program ends as designed (Save/Exit, quit, end of input), 1
-// after a file error.
+// Runs Tag on the data directory of `env`, reading commands from `in`; the
+// directory's full path `data_directory` is printed once at the start (when
+// given). A file error is reported as one line on `err`. Returns the exit
+// status: 0 when the program ends as designed (Save/Exit, quit, end of
+// input), 1 after a file error.
 int RunTagTerminal(common::Env& env, std::istream& in, std::ostream& out, std::ostream& err,
-                   const common::ProgramInfo& info);
+                   const common::ProgramInfo& info,
+                   const std::string& data_directory = std::string());
 
 }  // namespace tag
 

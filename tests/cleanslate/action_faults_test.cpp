@@ -17,17 +17,19 @@
 #include "common/backups.h"
 #include "common/file_error.h"
 #include "common/posix_env.h"
-#include "tests/cleanslate/fakes.h"
+#include "tests/support/fixed_sources.h"
+#include "tests/support/record_bytes.h"
+#include "tests/support/recording_host.h"
 #include "tests/support/counting_fault_env.h"
 #include "tests/support/scripted_messages.h"
 
 namespace cleanslate {
 namespace {
 
-using cleanslate_testing::FixedClock;
-using cleanslate_testing::FixedRandom;
-using cleanslate_testing::OldRecords;
-using cleanslate_testing::RecordingHost;
+using testing_support::FixedClock;
+using testing_support::FixedRandom;
+using testing_support::OldRecords;
+using testing_support::RecordingHost;
 using testing_support::CountingFaultEnv;
 using testing_support::FaultMode;
 using testing_support::ScriptedMessages;

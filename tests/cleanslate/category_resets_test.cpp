@@ -4,20 +4,23 @@
 
 #include "common/file_error.h"
 #include "common/posix_env.h"
-#include "tests/cleanslate/fakes.h"
+#include "tests/support/fixed_sources.h"
+#include "tests/support/record_bytes.h"
+#include "tests/support/recording_host.h"
 #include "tests/support/scripted_messages.h"
+#include "tests/support/temp_dir.h"
 
 namespace cleanslate {
 namespace {
 
-using cleanslate_testing::DataNames;
-using cleanslate_testing::FixedClock;
-using cleanslate_testing::FixedRandom;
-using cleanslate_testing::OldRecords;
-using cleanslate_testing::RecordingHost;
-using cleanslate_testing::Snapshot;
-using cleanslate_testing::Spaces;
-using cleanslate_testing::Zeros;
+using testing_support::DataNames;
+using testing_support::FixedClock;
+using testing_support::FixedRandom;
+using testing_support::OldRecords;
+using testing_support::RecordingHost;
+using testing_support::Snapshot;
+using testing_support::Spaces;
+using testing_support::Zeros;
 using testing_support::ScriptedMessages;
 using testing_support::TempDir;
 

@@ -6,16 +6,18 @@
 
 #include "common/file_error.h"
 #include "common/posix_env.h"
-#include "tests/cleanslate/fakes.h"
+#include "tests/support/fixed_sources.h"
+#include "tests/support/record_bytes.h"
+#include "tests/support/temp_dir.h"
 
 namespace cleanslate {
 namespace {
 
-using cleanslate_testing::FixedClock;
-using cleanslate_testing::OldRecords;
-using cleanslate_testing::Pad;
-using cleanslate_testing::Spaces;
-using cleanslate_testing::Zeros;
+using testing_support::FixedClock;
+using testing_support::OldRecords;
+using testing_support::Pad;
+using testing_support::Spaces;
+using testing_support::Zeros;
 using testing_support::TempDir;
 
 // One customer record, field by field in file order.

@@ -11,21 +11,23 @@
 #include "common/file_error.h"
 #include "common/file_names.h"
 #include "common/posix_env.h"
-#include "tests/cleanslate/fakes.h"
 #include "tests/support/fault_env.h"
+#include "tests/support/fixed_sources.h"
+#include "tests/support/record_bytes.h"
+#include "tests/support/recording_host.h"
 #include "tests/support/scripted_messages.h"
 #include "tests/support/temp_dir.h"
 
 namespace cleanslate {
 namespace {
 
-using cleanslate_testing::FixedClock;
-using cleanslate_testing::FixedRandom;
-using cleanslate_testing::Pad;
-using cleanslate_testing::RecordingHost;
-using cleanslate_testing::Snapshot;
-using cleanslate_testing::Spaces;
-using cleanslate_testing::Zeros;
+using testing_support::FixedClock;
+using testing_support::FixedRandom;
+using testing_support::Pad;
+using testing_support::RecordingHost;
+using testing_support::Snapshot;
+using testing_support::Spaces;
+using testing_support::Zeros;
 using testing_support::FaultEnv;
 using testing_support::FaultOp;
 using testing_support::ScriptedMessages;
@@ -187,9 +189,9 @@ TEST_F(FullResetTest, EmptyDirectoryGetsTheWholeInitialDataSet) {
 }
 
 TEST_F(FullResetTest, OldDataGoesAndOnlyUnmatchedFilesSurvive) {
-  const std::string old_staff = cleanslate_testing::OldRecords(30, 149);
+  const std::string old_staff = testing_support::OldRecords(30, 149);
   const Files old_files = {
-      {"CUST.DAT", cleanslate_testing::OldRecords(50, 180)},
+      {"CUST.DAT", testing_support::OldRecords(50, 180)},
       {"Cust.Pt", " 50\r\n 50\r\n"},
       {"1998.DAT", "sales"},
       {"2ABC.ptn", "sales"},
@@ -294,7 +296,7 @@ TEST_F(FullResetTest, FailingStepPutsEveryFileBack) {
 // The real program through a pipe, with its own random draw and today's date.
 TEST(FullResetProgramTest, ZeroEverythingThroughThePipe) {
   TempDir dir;
-  dir.Write("CUST.DAT", cleanslate_testing::OldRecords(5, 180));
+  dir.Write("CUST.DAT", testing_support::OldRecords(5, 180));
   const std::string command = "cd '" + dir.path() + "' && printf 'y\\n12\\ny\\n\\n' | '" +
                               CLEANSLATE_PROGRAM + "' --terminal > out.txt 2> err.txt";
   const int status = std::system(command.c_str());
@@ -328,7 +330,7 @@ TEST(FullResetProgramTest, ZeroEverythingThroughThePipe) {
   // its name.
   EXPECT_FALSE(dir.Exists("cust.dat"));
   EXPECT_EQ(dir.Read("CUST.DAT").size(), 3u * 180);
-  EXPECT_NE(dir.Read("CUST.DAT"), cleanslate_testing::OldRecords(3, 180));
+  EXPECT_NE(dir.Read("CUST.DAT"), testing_support::OldRecords(3, 180));
 }
 
 }  // namespace

@@ -3,16 +3,18 @@
 #include <gtest/gtest.h>
 
 #include "common/posix_env.h"
-#include "tests/cleanslate/fakes.h"
+#include "tests/support/fixed_sources.h"
+#include "tests/support/record_bytes.h"
+#include "tests/support/temp_dir.h"
 
 namespace cleanslate {
 namespace {
 
-using cleanslate_testing::FixedRandom;
-using cleanslate_testing::OldRecords;
-using cleanslate_testing::Pad;
-using cleanslate_testing::Spaces;
-using cleanslate_testing::Zeros;
+using testing_support::FixedRandom;
+using testing_support::OldRecords;
+using testing_support::Pad;
+using testing_support::Spaces;
+using testing_support::Zeros;
 using testing_support::TempDir;
 
 struct Item {

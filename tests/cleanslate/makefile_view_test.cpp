@@ -1,9 +1,10 @@
 // The real Qt window on the offscreen platform: a pick by keyboard and by
 // mouse, the messages answered as a user would.
 
-#include "cleanslate/qt/makefile_view.h"
+#include "cleanslate/qt/cleanslate_qt_app.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
@@ -12,62 +13,31 @@
 #include <sstream>
 
 #include "common/posix_env.h"
-#include "common/qt/qt_messages.h"
-#include "tests/cleanslate/fakes.h"
+#include "tests/support/box_answerer.h"
+#include "tests/support/fixed_sources.h"
+#include "tests/support/temp_dir.h"
 
 namespace {
 
-using cleanslate_testing::FixedClock;
-using cleanslate_testing::FixedRandom;
-using cleanslate_testing::Snapshot;
+using testing_support::BoxAnswerer;
+using testing_support::FixedClock;
+using testing_support::FixedRandom;
+using testing_support::Snapshot;
 using testing_support::TempDir;
 
-// Answers each modal message box as it appears with the next queued button,
-// and records its text and default button.
-class BoxAnswerer {
- public:
-  explicit BoxAnswerer(QList<QMessageBox::StandardButton> answers) : answers_(answers) {
-    QObject::connect(&timer_, &QTimer::timeout, [this] { Poll(); });
-    timer_.start(10);
-  }
-
-  QStringList texts;
-  QList<QMessageBox::StandardButton> defaults;
-  bool ran_out = false;
-
- private:
-  void Poll() {
-    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-    if (box == nullptr || !box->isVisible()) return;
-    texts << box->text();
-    defaults << box->standardButton(box->defaultButton());
-    if (answers_.isEmpty()) {
-      ran_out = true;
-      box->reject();
-      return;
-    }
-    box->button(answers_.takeFirst())->click();
-  }
-
-  QList<QMessageBox::StandardButton> answers_;
-  QTimer timer_;
-};
+constexpr char kPath[] = "/srv/store data/brillora";
 
 // The program's window over a test directory, wired as the program wires it.
 struct Program {
   explicit Program(const TempDir& dir) : env(dir.path()) {}
 
+  QListWidget* list() { return app.view().findChild<QListWidget*>("List1"); }
+
   common::PosixEnv env;
   FixedRandom random;
   FixedClock clock;
-  common::QtWindowHost host;
-  QWidget* shown = nullptr;
-  common::QtMessages messages{"Cleanslate", [this]() -> QWidget* {
-                                return shown != nullptr && shown->isVisible() ? shown : nullptr;
-                              }};
   std::ostringstream err;
-  cleanslate::MakefileView view{cleanslate::ActionContext{env, messages, random, clock}, host,
-                                err};
+  cleanslate::CleanslateQtApp app{env, random, clock, kPath, err};
 };
 
 }  // namespace
@@ -88,10 +58,12 @@ class MakefileViewTest : public QObject {
     TempDir dir;
     Program program(dir);
     BoxAnswerer answers({QMessageBox::No});
-    program.view.Load();
-    QVERIFY(program.host.ended());
-    QVERIFY(!program.view.isVisible());
+    QVERIFY(program.app.Start());
+    QVERIFY(program.app.host().ended());
+    QVERIFY(!program.app.view().isVisible());
+    QCOMPARE(program.app.Exec(), 0);  // at once: no event loop runs
     QCOMPARE(answers.defaults, QList<QMessageBox::StandardButton>{QMessageBox::No});
+    QCOMPARE(answers.parents, QList<const QWidget*>{nullptr});  // centred on the screen
     QVERIFY(dir.Names().empty());
   }
 
@@ -101,30 +73,40 @@ class MakefileViewTest : public QObject {
     dir.Write("B.BUD", "x");
     dir.Write("keep.dat", "x");
     Program program(dir);
-    program.shown = &program.view;
-    BoxAnswerer answers({QMessageBox::Yes, QMessageBox::Yes, QMessageBox::Ok});
-    program.view.Load();
-    QVERIFY(!program.host.ended());
-    QVERIFY(program.view.isVisible());
-    QCOMPARE(program.view.windowTitle(), QString("Making Files for Brillora Program "));
-    auto* heading = program.view.findChild<QPushButton*>("Command1");
+    QWidget& view = program.app.view();
+    BoxAnswerer answers({QMessageBox::Yes, QMessageBox::Yes, QMessageBox::Ok}, &view);
+    QVERIFY(program.app.Start());
+    QVERIFY(!program.app.host().ended());
+    QVERIFY(view.isVisible());
+    QCOMPARE(view.windowTitle(), QString("Making Files for Brillora Program "));
+    auto* heading = view.findChild<QPushButton*>("Command1");
     QVERIFY(heading != nullptr);
     QCOMPARE(heading->text(), QString("Zeroing Files"));
     QCOMPARE(heading->font().families().value(0), QString("Times New Roman"));
-    auto* list = program.view.findChild<QListWidget*>("List1");
+    auto* path = view.findChild<QLabel*>("DataDirectory");
+    QVERIFY(path != nullptr && path->isVisible());
+    QCOMPARE(path->text(), QString("Data directory: /srv/store data/brillora"));
+    QListWidget* list = program.list();
     QVERIFY(list != nullptr);
     QCOMPARE(list->count(), 14);
-    QVERIFY(QTest::qWaitForWindowExposed(&program.view));
+    QVERIFY(QTest::qWaitForWindowActive(&view));
 
-    list->setFocus();
+    // The list opens with the focus and no line selected; the first arrow
+    // key selects the first line.
+    QVERIFY(list->hasFocus());
+    QCOMPARE(list->currentRow(), -1);
+    QVERIFY(list->selectedItems().isEmpty());
+    QTest::keyClick(list, Qt::Key_Down);
+    QCOMPARE(list->currentRow(), 0);
+    QVERIFY(list->currentItem()->isSelected());
     for (int presses = 0; list->currentRow() < 7 && presses < 20; ++presses) {
       QTest::keyClick(list, Qt::Key_Down);
     }
     QCOMPARE(list->currentItem()->text(), QString("Zero budget files"));
-    QVERIFY(!program.host.ended());  // moving through the list picks nothing
+    QVERIFY(!program.app.host().ended());  // moving through the list picks nothing
     QTest::keyClick(list, Qt::Key_Return);
 
-    QVERIFY(program.host.ended());
+    QVERIFY(program.app.host().ended());
     QVERIFY(!list->isVisible());
     QCOMPARE(answers.texts,
              (QStringList{"- EXTREME DANGER -\n\nUSE THIS PROGRAM WITH GREAT CARE!\n\n\n"
@@ -134,8 +116,19 @@ class MakefileViewTest : public QObject {
                           "The budget files have been zeroed."}));
     QCOMPARE(answers.defaults, (QList<QMessageBox::StandardButton>{
                                    QMessageBox::No, QMessageBox::No, QMessageBox::Ok}));
-    QCOMPARE(cleanslate_testing::DataNames(dir), std::vector<std::string>{"keep.dat"});
+    // After the pick the window shows the busy pointer, the questions never.
+    QCOMPARE(answers.busy_over_window, (QList<bool>{false, true, true}));
+    QCOMPARE(answers.busy_over_box, (QList<bool>{false, false, false}));
+    // The messages after the window showed are centred on it.
+    QCOMPARE(answers.parents, (QList<const QWidget*>{nullptr, &view, &view}));
+    for (int i = 1; i < 3; ++i) {
+      QVERIFY2(answers.centre_offsets[i].manhattanLength() <= 40,
+               qPrintable(QString("message %1 is off centre").arg(i)));
+    }
+    QCOMPARE(testing_support::DataNames(dir), std::vector<std::string>{"keep.dat"});
     QCOMPARE(program.err.str(), std::string());
+    QVERIFY(view.cursor().shape() != Qt::WaitCursor);
+    QCOMPARE(program.app.Exec(), 0);
   }
 
   void MouseClickOnDontZeroAnythingEndsQuietly() {
@@ -143,36 +136,54 @@ class MakefileViewTest : public QObject {
     dir.Write("cust.dat", "customers");
     const auto before = Snapshot(dir);
     Program program(dir);
-    program.shown = &program.view;
     BoxAnswerer answers({QMessageBox::Yes});
-    program.view.Load();
-    QVERIFY(QTest::qWaitForWindowExposed(&program.view));
-    auto* list = program.view.findChild<QListWidget*>("List1");
+    QVERIFY(program.app.Start());
+    QVERIFY(QTest::qWaitForWindowExposed(&program.app.view()));
+    QListWidget* list = program.list();
     QListWidgetItem* item = list->item(13);
     QCOMPARE(item->text(), QString("Don't zero anything"));
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
-    QVERIFY(program.host.ended());
+    QVERIFY(program.app.host().ended());
     QCOMPARE(answers.texts.size(), 1);
     QVERIFY(!answers.ran_out);
     QCOMPARE(Snapshot(dir), before);
   }
 
-  // Last: after an error the program only waits to end.
+  void ClosingTheWindowEndsTheProgramAndTouchesNothing() {
+    TempDir dir;
+    dir.Write("cust.dat", "customers");
+    const auto before = Snapshot(dir);
+    Program program(dir);
+    BoxAnswerer answers({QMessageBox::Yes});
+    QVERIFY(program.app.Start());
+    QVERIFY(QTest::qWaitForWindowExposed(&program.app.view()));
+    QVERIFY(!program.app.host().ended());
+    program.app.view().close();
+    QVERIFY(program.app.host().ended());
+    QCOMPARE(program.app.Exec(), 0);
+    QCOMPARE(Snapshot(dir), before);
+  }
+
+  // A file error reads the same in the box and, after the program's name,
+  // on the error stream; the program ends with status 1.
   void FileErrorIsShownAndWrittenAsOneLine() {
     TempDir dir;
     Program program(dir);
-    program.shown = &program.view;
-    BoxAnswerer answers({QMessageBox::Yes, QMessageBox::Yes, QMessageBox::Ok});
-    program.view.Load();
-    QVERIFY(QTest::qWaitForWindowExposed(&program.view));
-    auto* list = program.view.findChild<QListWidget*>("List1");
+    QWidget& view = program.app.view();
+    BoxAnswerer answers({QMessageBox::Yes, QMessageBox::Yes, QMessageBox::Ok}, &view);
+    QVERIFY(program.app.Start());
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    QListWidget* list = program.list();
     list->setCurrentRow(4);  // the balances, without "cust.pt"
     QTest::keyClick(list, Qt::Key_Enter);
-    QVERIFY(common::ErrorReported());
+    QVERIFY(program.app.host().error_reported());
     QCOMPARE(answers.texts.value(2),
              QString("Cannot open \"cust.pt\": No such file or directory"));
+    QCOMPARE(answers.parents.value(2), &view);
+    QCOMPARE(answers.busy_over_window.value(2), false);
     QCOMPARE(program.err.str(),
              std::string("cleanslate: Cannot open \"cust.pt\": No such file or directory\n"));
+    QCOMPARE(program.app.Exec(), 1);
   }
 };
 

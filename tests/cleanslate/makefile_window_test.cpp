@@ -4,16 +4,18 @@
 
 #include "common/file_error.h"
 #include "common/posix_env.h"
-#include "tests/cleanslate/fakes.h"
+#include "tests/support/fixed_sources.h"
+#include "tests/support/recording_host.h"
 #include "tests/support/scripted_messages.h"
+#include "tests/support/temp_dir.h"
 
 namespace cleanslate {
 namespace {
 
-using cleanslate_testing::FixedClock;
-using cleanslate_testing::FixedRandom;
-using cleanslate_testing::RecordingHost;
-using cleanslate_testing::Snapshot;
+using testing_support::FixedClock;
+using testing_support::FixedRandom;
+using testing_support::RecordingHost;
+using testing_support::Snapshot;
 using common::Answer;
 using common::Buttons;
 using common::Icon;

@@ -4,18 +4,20 @@
 #include <sys/wait.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
 #include "common/posix_env.h"
-#include "tests/cleanslate/fakes.h"
+#include "tests/support/fixed_sources.h"
+#include "tests/support/temp_dir.h"
 
 namespace cleanslate {
 namespace {
 
-using cleanslate_testing::FixedClock;
-using cleanslate_testing::FixedRandom;
-using cleanslate_testing::Snapshot;
+using testing_support::FixedClock;
+using testing_support::FixedRandom;
+using testing_support::Snapshot;
 using testing_support::TempDir;
 
 constexpr char kList[] =
@@ -85,7 +87,7 @@ TEST(TerminalViewTest, UnknownTextAsksAgainAndFifteenReachesTheUnprogrammedChoic
                 "\n[Cleanslate]\nAll budget files will be erased.\n"
                 "Are you sure that you want to do this?\n[y/N/c] "
                 "\n[Cleanslate]\nThe budget files have been zeroed.\n[press Enter] ");
-  EXPECT_TRUE(cleanslate_testing::DataNames(dir).empty());
+  EXPECT_TRUE(testing_support::DataNames(dir).empty());
 }
 
 TEST(TerminalViewTest, EndOfInputClosesTheWindowAndTouchesNothing) {
@@ -134,6 +136,11 @@ TEST(TerminalProgramTest, CustomerResetThroughAPipe) {
   const ProgramRun run = RunProgram(dir, "y\n2\ny\n\n");
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(run.err, "");
+  // The data directory's full path comes first, once.
+  const std::string path_line =
+      "Data directory: " + std::filesystem::canonical(dir.path()).string() + "\n";
+  EXPECT_EQ(run.out.substr(0, path_line.size()), path_line);
+  EXPECT_EQ(run.out.find(path_line, 1), std::string::npos);
   EXPECT_NE(run.out.find("The customer files have been zeroed. You will have to run a SORT "
                          "EVERYTHING immediatly to have Brillora work.\n[press Enter] "),
             std::string::npos)

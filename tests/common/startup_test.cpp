@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <map>
 #include <sstream>
+
+#include "tests/support/temp_dir.h"
 
 namespace common {
 namespace {
@@ -63,6 +66,22 @@ TEST(StartupTest, TerminalWhenAskedOrWithoutADisplay) {
     EXPECT_FALSE(run.decision.exit_status.has_value());
     EXPECT_EQ(run.decision.front_end, c.expected);
   }
+}
+
+// The data directory as the windows name it: its full path in UTF-8, and
+// "." for a directory removed under the program's feet.
+TEST(StartupTest, CurrentDirectoryPathNamesTheDirectoryOrADot) {
+  const std::filesystem::path before = std::filesystem::current_path();
+  testing_support::TempDir dir;
+  const std::string name = dir.path() + "/caf\xC3\xA9";
+  dir.MakeDirectory("caf\xC3\xA9");
+  std::filesystem::current_path(name);
+  EXPECT_EQ(CurrentDirectoryPath(), name);
+  EXPECT_EQ(DataDirectoryText(CurrentDirectoryPath()), "Data directory: " + name);
+  std::filesystem::remove(name);
+  EXPECT_EQ(CurrentDirectoryPath(), ".");
+  std::filesystem::current_path(before);
+  EXPECT_EQ(DataDirectoryText(""), "");
 }
 
 }  // namespace

@@ -61,4 +61,12 @@ std::vector<std::string> DataNames(const TempDir& dir) {
   return names;
 }
 
+std::map<std::string, std::string> Snapshot(const TempDir& dir) {
+  std::map<std::string, std::string> files;
+  for (const std::string& name : DataNames(dir)) {
+    files[name] = fs::is_directory(dir.PathOf(name)) ? "<dir>" : dir.Read(name);
+  }
+  return files;
+}
+
 }  // namespace testing_support

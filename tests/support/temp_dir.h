@@ -4,6 +4,7 @@
 #ifndef TESTS_SUPPORT_TEMP_DIR_H_
 #define TESTS_SUPPORT_TEMP_DIR_H_
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -33,6 +34,10 @@ class TempDir {
 
 // The names in `dir` without the programs' backup folders.
 std::vector<std::string> DataNames(const TempDir& dir);
+
+// Every file of the directory with its bytes (a directory as "<dir>"), the
+// backup folders left out.
+std::map<std::string, std::string> Snapshot(const TempDir& dir);
 
 // `count` copies of `byte`.
 inline std::string Repeat(char byte, std::size_t count) { return std::string(count, byte); }

@@ -6,7 +6,7 @@
 #include "tests/support/scripted_messages.h"
 #include "tests/support/temp_dir.h"
 #include "tests/tag/dept_fixture.h"
-#include "tests/tag/fake_host.h"
+#include "tests/support/recording_tag_host.h"
 
 namespace tag {
 namespace {
@@ -25,7 +25,7 @@ class ChangeOrderTest : public ::testing::Test {
   TempDir dir_;
   common::PosixEnv env_{dir_.path()};
   ScriptedMessages messages_;
-  FakeHost host_;
+  testing_support::RecordingTagHost host_;
   std::unique_ptr<ChangeOrder> window_;
 
   void Open() {
@@ -35,7 +35,7 @@ class ChangeOrderTest : public ::testing::Test {
   const ChangeOrderControls& c() const { return window_->controls(); }
   Texts Boxes() const {
     Texts texts;
-    for (const TextBox& box : c().Text) texts.push_back(box.text);
+    for (const common::TextBox& box : c().Text) texts.push_back(box.text);
     return texts;
   }
   void WriteStandardDepartments() {
@@ -106,7 +106,7 @@ TEST_F(ChangeOrderTest, SavingWritesTheUpperCaseNameAndPickingReadsItBack) {
             "22222\r\nFFFFFFFFFFFF\r\n22222 33333333333333333 \r\n44444 55555555\r\n"
             "EEEEEEEEEEEE\r\n 99,9 \r\n");
   EXPECT_FALSE(window_->open());
-  EXPECT_EQ(host_.requests, (Texts{"pending events", "close department window"}));
+  EXPECT_EQ(host_.calls, (Texts{"events", "close department window"}));
 
   Open();
   window_->PickDepartment(2);  // WATCHES, no file: the default's boxes stay
@@ -196,6 +196,10 @@ TEST_F(DefaultResetTest, YesThenYesDeletesEveryDepartmentsFileAndTheDefault) {
   // Three spaces make "tags.dat"; free slots and departments not listed keep theirs.
   EXPECT_EQ(testing_support::DataNames(dir_), (Names{"PEATAGS.dat", "[NOtags.dat", "dept.dat"}));
   EXPECT_FALSE(window_->open());
+  // Both questions delete files: Enter alone answers No.
+  for (const common::Message& question : messages_.shown()) {
+    EXPECT_EQ(question.default_button, Answer::kNo) << question.text;
+  }
 }
 
 TEST_F(DefaultResetTest, YesThenNoKeepsTheDefault) {
@@ -227,7 +231,7 @@ class UnsafeDepartmentTest : public ::testing::Test {
  protected:
   TempDir dir_;  // the data directory is dir_/data, so that "../" can be seen
   ScriptedMessages messages_;
-  FakeHost host_;
+  testing_support::RecordingTagHost host_;
 
   UnsafeDepartmentTest() { dir_.MakeDirectory("data"); }
   std::string DataFile(const std::string& name) const { return "data/" + name; }

@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "common/posix_env.h"
+#include "tests/support/recording_tag_host.h"
 #include "tests/support/scripted_messages.h"
 #include "tests/support/temp_dir.h"
-#include "tests/tag/fake_host.h"
 
 namespace tag {
 namespace {
@@ -29,7 +29,7 @@ class FormTagsTest : public ::testing::Test {
   TempDir dir_;
   common::PosixEnv env_{dir_.path()};
   ScriptedMessages messages_;
-  FakeHost host_;
+  testing_support::RecordingTagHost host_;
   TagLayout layout_;
   std::unique_ptr<FormTags> form_;
 
@@ -49,11 +49,11 @@ class FormTagsTest : public ::testing::Test {
   }
   // Clicks line `index`; the focus goes to the change box, as asked.
   void ClickLine(int index) {
-    const std::size_t asked = host_.requests.size();
+    const std::size_t asked = host_.calls.size();
     form_->ClickSettingsLine(index);
-    ASSERT_EQ(host_.requests.size(), asked + 2);
-    EXPECT_EQ(host_.requests[asked], "pending events");
-    EXPECT_EQ(host_.requests[asked + 1], "focus to change box");
+    ASSERT_EQ(host_.calls.size(), asked + 2);
+    EXPECT_EQ(host_.calls[asked], "events");
+    EXPECT_EQ(host_.calls[asked + 1], "focus to change box");
   }
   std::string Shown() const {
     std::string letters;
@@ -81,7 +81,7 @@ TEST_F(FormTagsTest, AFirstStartWritesTheDefaultLayoutAndListsIt) {
   EXPECT_FALSE(c().microadjust.checked);
   EXPECT_FALSE(c().microadjustfactor.visible);
   EXPECT_TRUE(messages_.shown().empty());
-  EXPECT_TRUE(host_.requests.empty());
+  EXPECT_TRUE(host_.calls.empty());
 }
 
 TEST_F(FormTagsTest, ChangingASettingStoresItWhenTheFocusLeavesAndWritesOnlyOnSaveExit) {
@@ -99,7 +99,7 @@ TEST_F(FormTagsTest, ChangingASettingStoresItWhenTheFocusLeavesAndWritesOnlyOnSa
   EXPECT_EQ(c().tabbox.text, "");
   EXPECT_EQ(c().List1.list_index, -1);
   // Rebuilding the list clicked nothing.
-  EXPECT_EQ(host_.requests, (Texts{"pending events", "focus to change box"}));
+  EXPECT_EQ(host_.calls, (Texts{"events", "focus to change box"}));
   EXPECT_EQ(dir_.Read("tagsize.dat"), kDefaultFile);
 
   // Back into the box without a click: the same setting again.
@@ -108,7 +108,7 @@ TEST_F(FormTagsTest, ChangingASettingStoresItWhenTheFocusLeavesAndWritesOnlyOnSa
   form_->TypeChangeBox("7.5");
   form_->tabbox_LostFocus();  // the focus goes to "Save/Exit"
   form_->save_Click();
-  EXPECT_EQ(host_.requests.back(), "end");
+  EXPECT_EQ(host_.calls.back(), "end");
   EXPECT_EQ(dir_.Read("tagsize.dat"),
             " 7 \r\n 29 \r\n 8 \r\n 68 \r\n 83 \r\n 106 \r\n 130 \r\n 140 \r\n 8 \r\n 3 \r\n");
   EXPECT_EQ(messages_.texts(), Texts{kOutOfOrder});  // C 8 is not above B 29
@@ -304,7 +304,7 @@ TEST_F(FormTagsTest, ChangeOrderOpensTheDepartmentWindowOnceWhileItStaysOpen) {
   form_->Command2_Click();
   EXPECT_EQ(host_.shown, form_->change_order());
   EXPECT_EQ(form_->change_order()->controls().Dept.text, "DEFAULT");
-  EXPECT_EQ(host_.requests, (Texts{"show department window", "show department window",
+  EXPECT_EQ(host_.calls, (Texts{"show department window", "show department window",
                                    "show department window"}));
 }
 

@@ -1,37 +1,39 @@
-// The real windows of Tag on the offscreen platform: the focus behaviour of
-// the change box, and both windows open and usable at once.
+// The real windows of Tag on the offscreen platform, wired as the program
+// wires them: the focus behaviour of the change box, both windows open and
+// usable at once, the whole editor driven by the keyboard alone, and the
+// message boxes on the window that raised them.
 
+#include <QAbstractButton>
 #include <QCheckBox>
+#include <QMessageBox>
 #include <QComboBox>
 #include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTimer>
 #include <QtTest>
 #include <deque>
 #include <memory>
+
+#include <QWindow>
+#include <sstream>
 
 #include "common/posix_env.h"
 #include "tag/qt/change_order_view.h"
 #include "tag/qt/form_tags_view.h"
 #include "tag/qt/tag_qt_app.h"
+#include "tag/qt/window_placement.h"
+#include "tests/support/box_answerer.h"
 #include "tests/support/temp_dir.h"
 #include "tests/tag/dept_fixture.h"
 
 namespace {
 
-// Records every message; the windows' own message boxes would block the test.
-class RecordedMessages : public common::Messages {
- public:
-  std::vector<std::string> texts;
+using testing_support::BoxAnswerer;
 
- protected:
-  common::Answer Show(const common::Message& message) override {
-    texts.push_back(message.text);
-    return message.buttons == common::Buttons::kOk ? common::Answer::kOk : common::Answer::kNo;
-  }
-};
+const common::ProgramInfo kInfo{"tag", "Tag", "", ""};
 
 }  // namespace
 
@@ -44,6 +46,11 @@ class TagWindowsTest : public QObject {
   void ClickingALineMovesTheFocusAndLeavingTheBoxStoresTheValue();
   void BothWindowsStayUsable();
   void TheDepartmentWindowClosedByItsFrameOpensAnew();
+  void KeyboardAloneEditsAndSaves();
+  void SettingAllBackToDefaultAsksWithNoAsDefault();
+  void ClosingTheLayoutWindowLeavesTheDepartmentWindowOpen();
+  void EveryButtonHasAnAltKeyOfItsOwn();
+  void TheDepartmentWindowGoesWhereTheScreenHasRoom();
 
  private:
   template <typename T>
@@ -56,25 +63,42 @@ class TagWindowsTest : public QObject {
     auto* list = Find<QListWidget>(form(), "List1");
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
   }
+  // (A window attached to an active one counts as active for Qt's own
+  // check: wait until the application sees this one active.)
   void Activate(QWidget* window) {
     window->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(window));
+    QTRY_COMPARE(QApplication::activeWindow(), window);
   }
   QWidget* form() { return app_->form_view(); }
   QString Line(int row) { return Find<QListWidget>(form(), "List1")->item(row)->text(); }
+  QWidget* OpenDepartmentWindow() {
+    QTest::mouseClick(Find<QPushButton>(form(), "Command2"), Qt::LeftButton);
+    QWidget* order = app_->change_order_view();
+    if (order == nullptr ||
+        !QTest::qWaitFor([order] { return QApplication::activeWindow() == order; })) {
+      qFatal("no active department window");
+    }
+    return order;
+  }
 
   std::unique_ptr<testing_support::TempDir> dir_;
   std::unique_ptr<common::PosixEnv> env_;
-  RecordedMessages messages_;
+  std::ostringstream err_;
+  std::unique_ptr<BoxAnswerer> answers_;
   std::unique_ptr<tag::TagQtApp> app_;
 };
 
 void TagWindowsTest::init() {
+  // Ending the program asks every event loop to leave, the ones that start
+  // later included (a message box's), until the application's own loop has
+  // run once: each test starts with that request cleared.
+  QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
+  QCoreApplication::exec();
   dir_ = std::make_unique<testing_support::TempDir>();
   dir_->Write("dept.dat", tag::DeptFile({tag::DeptRecord("GENTS RINGS"), tag::DeptRecord("CAF\xC9")}));
   env_ = std::make_unique<common::PosixEnv>(dir_->path());
-  messages_.texts.clear();
-  app_ = std::make_unique<tag::TagQtApp>(*env_, messages_, "Tag");
+  answers_ = std::make_unique<BoxAnswerer>(QList<QMessageBox::StandardButton>{});
+  app_ = std::make_unique<tag::TagQtApp>(*env_, kInfo, "/srv/store", err_);
   QVERIFY(app_->Start());
   QCOMPARE(form()->windowTitle(), QString("tags layout"));
   QVERIFY(QTest::qWaitForWindowActive(form()));
@@ -82,6 +106,7 @@ void TagWindowsTest::init() {
 
 void TagWindowsTest::cleanup() {
   app_.reset();
+  answers_.reset();
   env_.reset();
   dir_.reset();
 }
@@ -116,7 +141,7 @@ void TagWindowsTest::ClickingALineMovesTheFocusAndLeavingTheBoxStoresTheValue() 
   QVERIFY(app_->ended());
   QCOMPARE(QString::fromStdString(dir_->Read("tagsize.dat")),
            QString(" 5 \r\n 29 \r\n 50 \r\n 68 \r\n 90 \r\n 106 \r\n 130 \r\n 140 \r\n 8 \r\n 3 \r\n"));
-  QVERIFY(messages_.texts.empty());
+  QVERIFY(answers_->texts.isEmpty());
 }
 
 void TagWindowsTest::BothWindowsStayUsable() {
@@ -144,7 +169,7 @@ void TagWindowsTest::BothWindowsStayUsable() {
   QTest::mouseClick(microadjust, Qt::LeftButton);
   QCOMPARE(Line(2), QString("Position B is now:  30"));
   QVERIFY(microadjust->isChecked());
-  QCOMPARE(messages_.texts.size(), std::size_t{1});
+  QCOMPARE(answers_->texts.size(), 1);
   auto* factor = Find<QLineEdit>(form(), "microadjustfactor");
   QVERIFY(factor->isVisible());
   QCOMPARE(QString::fromStdString(dir_->Read("Microadj.dat")), QString("0\r\n"));
@@ -180,9 +205,10 @@ void TagWindowsTest::TheDepartmentWindowClosedByItsFrameOpensAnew() {
   auto* dept = Find<QComboBox>(order, "Dept");
   dept->lineEdit()->selectAll();
   QTest::keyClicks(dept->lineEdit(), "GE");
-  QCOMPARE(messages_.texts.back(), std::string("No department so nothing saved"));
+  QCOMPARE(answers_->texts.value(1), QString("No department so nothing saved"));
   QTest::keyClicks(dept->lineEdit(), "N");
-  QCOMPARE(messages_.texts.size(), std::size_t{2});  // "G" and "GE"
+  QCOMPARE(answers_->texts.size(), 2);  // "G" and "GE"
+  QCOMPARE(answers_->parents.value(1), order);
 
   // Change Order again while it is open: the same window, as it was.
   Activate(form());
@@ -196,6 +222,135 @@ void TagWindowsTest::TheDepartmentWindowClosedByItsFrameOpensAnew() {
   QTest::mouseClick(change_order, Qt::LeftButton);
   QVERIFY(app_->change_order_view() != nullptr);
   QCOMPARE(Find<QComboBox>(app_->change_order_view(), "Dept")->currentText(), QString("DEFAULT"));
+}
+
+void TagWindowsTest::KeyboardAloneEditsAndSaves() {
+  auto* list = Find<QListWidget>(form(), "List1");
+  auto* tabbox = Find<QLineEdit>(form(), "tabbox");
+  QCOMPARE(Find<QLabel>(form(), "DataDirectory")->text(), QString("Data directory: /srv/store"));
+  QVERIFY(list->hasFocus());
+
+  // The first arrow key picks the first line, "CURRENT SETTINGS": the focus
+  // goes to the change box with nothing to edit.
+  QTest::keyClick(list, Qt::Key_Down);
+  QTRY_VERIFY(tabbox->hasFocus());
+  QCOMPARE(tabbox->text(), QString());
+  // Alt+P goes back to the list, and the next arrow key picks position A.
+  QTest::keyClick(form(), Qt::Key_P, Qt::AltModifier);
+  QVERIFY(list->hasFocus());
+  QTest::keyClick(list, Qt::Key_Down);
+  QTRY_VERIFY(tabbox->hasFocus());
+  QCOMPARE(tabbox->text(), QString(" 7"));
+  QTest::keyClicks(tabbox, "12");
+  // Enter stores the value as leaving the box does, and leaves it.
+  QTest::keyClick(tabbox, Qt::Key_Return);
+  QVERIFY(list->hasFocus());
+  QCOMPARE(Line(0), QString("Current positions"));
+  QCOMPARE(Line(1), QString("Position A is now:  12"));
+  QCOMPARE(tabbox->text(), QString());
+
+  // Tab follows the columns: the list, the right column, then the left one.
+  QStringList order;
+  for (int i = 0; i < 6; ++i) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    order << QApplication::focusWidget()->objectName();
+  }
+  QCOMPARE(order, (QStringList{"microadjust", "save", "tabbox", "Command1", "Command2", "List1"}));
+  QCOMPARE(Line(1), QString("Position A is now:  12"));  // passing the box kept it
+
+  // Enter on the focused "Change Order" presses it; the department window
+  // opens beside formTags with the focus on the department box.
+  Find<QPushButton>(form(), "Command2")->setFocus(Qt::TabFocusReason);
+  QTest::keyClick(Find<QPushButton>(form(), "Command2"), Qt::Key_Return);
+  QWidget* department = app_->change_order_view();
+  QVERIFY(department != nullptr);
+  QTRY_COMPARE(QApplication::activeWindow(), department);
+  QCOMPARE(QApplication::focusWidget(), Find<QComboBox>(department, "Dept"));
+  QCOMPARE(department->windowHandle()->transientParent(), form()->windowHandle());
+
+  // Alt+X: "Save/Exit" in formTags.
+  Activate(form());
+  QTest::keyClick(form(), Qt::Key_X, Qt::AltModifier);
+  QTRY_VERIFY(app_->ended());
+  QCOMPARE(QString::fromStdString(dir_->Read("tagsize.dat")),
+           QString(" 12 \r\n 29 \r\n 45 \r\n 68 \r\n 83 \r\n 106 \r\n 130 \r\n 140 \r\n 8 \r\n 3 \r\n"));
+  QVERIFY(answers_->texts.isEmpty());
+}
+
+void TagWindowsTest::SettingAllBackToDefaultAsksWithNoAsDefault() {
+  dir_->Write("GENTAGS.DAT", "1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n");
+  dir_->Write("DEFTAGS.dat", "1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n");
+  QWidget* order = OpenDepartmentWindow();
+  answers_ = std::make_unique<BoxAnswerer>(
+      QList<QMessageBox::StandardButton>{QMessageBox::Yes, QMessageBox::No});
+  // A button's shortcut presses it a moment later, as a click would.
+  QTest::keyClick(order, Qt::Key_A, Qt::AltModifier);
+  QTRY_COMPARE(answers_->texts.size(), 2);
+  QCOMPARE(answers_->defaults, (QList<QMessageBox::StandardButton>{QMessageBox::No, QMessageBox::No}));
+  QCOMPARE(answers_->parents, (QList<const QWidget*>{order, order}));
+  QVERIFY(!dir_->Exists("GENTAGS.DAT"));
+  QVERIFY(dir_->Exists("DEFTAGS.dat"));
+  QTRY_VERIFY(app_->change_order_view() == nullptr);
+}
+
+void TagWindowsTest::ClosingTheLayoutWindowLeavesTheDepartmentWindowOpen() {
+  QWidget* order = OpenDepartmentWindow();
+  form()->close();
+  QVERIFY(!form()->isVisible());
+  QVERIFY(order->isVisible());
+  // Standing alone now, it keeps the program running until it closes.
+  QCOMPARE(order->windowHandle()->transientParent(), nullptr);
+  QVERIFY(!app_->ended());
+  Find<QLineEdit>(order, "Text1")->setFocus();
+  QTest::keyClick(order, Qt::Key_S, Qt::AltModifier);  // "Save Change" for DEFAULT
+  QTRY_VERIFY(app_->change_order_view() == nullptr);
+  QVERIFY(dir_->Exists("DEFTAGS.DAT"));
+  // The last window closed: the program ends, writing nothing more.
+  QVERIFY(app_->ended());
+  QCOMPARE(app_->Exec(), 0);
+}
+
+void TagWindowsTest::EveryButtonHasAnAltKeyOfItsOwn() {
+  for (QWidget* window : {form(), OpenDepartmentWindow()}) {
+    QMap<QString, QString> owners;  // Alt key -> the control that has it
+    const auto claim = [&](const QString& text, const QString& name) {
+      const QString key = QKeySequence::mnemonic(text).toString();
+      QVERIFY2(!key.isEmpty(), qPrintable(name + " has no Alt key"));
+      QVERIFY2(!owners.contains(key), qPrintable(key + ": " + owners[key] + " and " + name));
+      owners[key] = name;
+    };
+    for (auto* button : window->findChildren<QAbstractButton*>()) {
+      claim(button->text(), button->objectName());
+    }
+    for (auto* label : window->findChildren<QLabel*>()) {
+      if (label->buddy() != nullptr) claim(label->text(), label->objectName());
+    }
+  }
+}
+
+void TagWindowsTest::TheDepartmentWindowGoesWhereTheScreenHasRoom() {
+  const QRect screen(0, 0, 1280, 1024);
+  struct Case {
+    const char* name;
+    QRect form;
+    QSize size;
+    QPoint window;
+    std::optional<QPoint> form_moves_to;
+  };
+  const Case cases[] = {
+      {"right", {100, 100, 400, 300}, {300, 200}, {508, 100}, {}},
+      {"left, at the screen's right edge", {900, 100, 350, 300}, {300, 200}, {592, 100}, {}},
+      {"right, kept on the screen", {100, 900, 300, 100}, {300, 400}, {408, 624}, {}},
+      {"below, too wide for either side", {200, 100, 880, 400}, {740, 500}, {200, 508}, {}},
+      {"stacked, formTags moved up", {200, 300, 880, 400}, {740, 520}, {200, 456}, QPoint(200, 48)},
+      {"over formTags, no room at all", {0, 0, 1200, 900}, {1000, 800}, {48, 48}, {}},
+  };
+  for (const Case& c : cases) {
+    const tag::Placement placement = tag::PlaceBeside(c.form, c.size, screen, 8);
+    QVERIFY2(placement.window == c.window && placement.form == c.form_moves_to, c.name);
+  }
+  // No screen known: at the right.
+  QCOMPARE(tag::PlaceBeside({100, 100, 400, 300}, {300, 200}, QRect(), 8).window, QPoint(508, 100));
 }
 
 QTEST_MAIN(TagWindowsTest)

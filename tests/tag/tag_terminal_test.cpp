@@ -4,6 +4,7 @@
 #include <sys/wait.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <sstream>
 
 #include "common/posix_env.h"
@@ -99,9 +100,9 @@ TEST_F(TagTerminalTest, TheDefaultResetAsksAndClosesTheWindow) {
   dir_.Write("dept.dat", DeptFile({DeptRecord("GENTS RINGS")}));
   dir_.Write("GENTAGS.DAT", "x\r\n");
   dir_.Write("DEFTAGS.DAT", "x\r\n");
-  const Session s = Run("o\nr\ny\nn\n");
+  const Session s = Run("o\nr\ny\nn\n");  // both questions default to No
   EXPECT_EQ(s.status, 0);
-  EXPECT_NE(s.out.find("[Y/n]"), std::string::npos) << s.out;
+  EXPECT_NE(s.out.find("[y/N]"), std::string::npos) << s.out;
   EXPECT_EQ(testing_support::DataNames(dir_), (Names{"DEFTAGS.DAT", "dept.dat", "tagsize.dat"}));
   EXPECT_NE(s.out.rfind("tags layout> "), std::string::npos);
   EXPECT_GT(s.out.rfind("tags layout> "), s.out.rfind("department window> "));
@@ -175,6 +176,11 @@ TEST_F(TagProgramTest, RunsThroughAPipeAndWritesItsFiles) {
             "111 DDD\r\nFFFFFFFFFFFF\r\n22222 33333333333333333 \r\n44444 55555555\r\n"
             "EEEEEEEEEEEE\r\n99\r\n");
   const std::string out = dir_.Read("out.txt");
+  // The data directory's full path comes first, once.
+  const std::string path_line =
+      "Data directory: " + std::filesystem::canonical(dir_.path()).string() + "\n";
+  EXPECT_EQ(out.substr(0, path_line.size()), path_line);
+  EXPECT_EQ(out.find(path_line, 1), std::string::npos);
   EXPECT_NE(out.find("   9  The font size is now:  7.5"), std::string::npos);
   EXPECT_NE(out.find("Micro-adjust factor: \"3\""), std::string::npos);
 }

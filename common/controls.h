@@ -1,13 +1,14 @@
-// The state of a window's controls as plain data. Window logic changes it;
-// the front ends draw it. Positions are in twips (1440 to the inch).
+// The state of a window's controls as plain data, for the windows of both
+// programs. Window logic changes it; the front ends draw it. Positions are
+// in twips (1440 to the inch).
 
-#ifndef TAG_CONTROLS_H_
-#define TAG_CONTROLS_H_
+#ifndef COMMON_CONTROLS_H_
+#define COMMON_CONTROLS_H_
 
 #include <string>
 #include <vector>
 
-namespace tag {
+namespace common {
 
 struct ListBox {
   std::vector<std::string> lines;
@@ -59,6 +60,6 @@ struct LineShape {
   bool white = false;
 };
 
-}  // namespace tag
+}  // namespace common
 
-#endif  // TAG_CONTROLS_H_
+#endif  // COMMON_CONTROLS_H_
