@@ -16,7 +16,7 @@ namespace tag {
 
 namespace {
 
-constexpr char kBuiltInSource[] = "the built-in layout";
+constexpr char kBuiltInSource[] = "built-in";
 
 std::string Folded(std::string_view text) {
   std::string folded(text);
@@ -135,7 +135,7 @@ class Checker {
 
   static std::string LayoutName(const Group& group) {
     return group.layout.own ? "layout " + group.layout.source
-                            : "layout DEFAULT from " + group.layout.source;
+                            : "layout DEFAULT (" + group.layout.source + ")";
   }
 
   void PrintSummary() {

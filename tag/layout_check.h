@@ -24,11 +24,11 @@ TagLayout ReadTagLayoutOrDefault(common::Env& env);
 
 // The field layout that tags of department key `key` (the first three
 // characters of a department text) print with, and where it comes from:
-// the department's own file, "DEFTAGS.dat", or "the built-in layout".
+// the department's own file, "DEFTAGS.dat", or "built-in".
 // Throws common::FileError.
 struct AppliedLayout {
   FieldLayout boxes;
-  std::string source;   // the file's name, or "the built-in layout"
+  std::string source;   // the file's name, or "built-in"
   bool own = false;     // the department's own file
 };
 AppliedLayout FieldLayoutFor(common::Env& env, std::string_view key);

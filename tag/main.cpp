@@ -3,6 +3,7 @@
 // the current directory.
 
 #include <QApplication>
+#include <algorithm>
 #include <cstdlib>
 #include <iostream>
 #include <string>
@@ -11,14 +12,19 @@
 #include "common/posix_env.h"
 #include "common/qt/qt_messages.h"
 #include "common/startup.h"
+#include "tag/terminal/check_layouts_command.h"
 #include "tag/qt/tag_qt_app.h"
 #include "tag/terminal/tag_terminal.h"
 
 int main(int argc, char** argv) {
   const common::ProgramInfo info{"tag", "Tag",
                                  "Edits the price tag layout of a Brillora store.",
-                                 tag::kTerminalHelp};
+                                 std::string(tag::kTerminalHelp) + tag::kCheckLayoutsHelp};
   const std::vector<std::string> args(argv + 1, argv + argc);
+  if (std::find(args.begin(), args.end(), tag::kCheckLayoutsOption) != args.end()) {
+    common::PosixEnv env(".");
+    return tag::RunCheckLayouts(env, args, info, std::cout, std::cerr);
+  }
   const auto decision = common::DecideStartup(args, info, std::getenv, std::cout, std::cerr);
   if (decision.exit_status) return *decision.exit_status;
 
