@@ -24,6 +24,7 @@ void ItemPicker::ShowDepartment(std::string_view department_text, bool reload) {
   const std::string key(DepartmentKey(department_text));
   if (!reload && key_ && Folded(*key_) == Folded(key)) return;
   key_ = key;
+  ++listings_;
   items_.clear();
   count_ = 0;
   selected_.reset();

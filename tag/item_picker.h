@@ -53,6 +53,10 @@ class ItemPicker {
   std::optional<std::size_t> selected() const { return selected_; }
   std::optional<std::string_view> SelectedItem() const;
 
+  // How many times the items were read: a front end redraws its list when
+  // this changes.
+  std::size_t listings() const { return listings_; }
+
   // One line on what is listed: "3 items of department WED", "No items of
   // department GEN: the first 1000 items of the store", ...
   std::string Status() const;
@@ -65,6 +69,7 @@ class ItemPicker {
   std::string items_;  // the listed items' records, one after the other
   std::size_t count_ = 0;
   std::optional<std::size_t> selected_;
+  std::size_t listings_ = 0;
 };
 
 }  // namespace tag

@@ -111,8 +111,8 @@ class Checker {
     group.collide += collide;
     cut_ += cut;
     collide_ += collide;
-    std::string text = ItemLabel(item) + "  (department " + Printable(group.key) + ", " +
-                       LayoutName(group) + ")\n";
+    std::string text = ItemLabel(item) + "  [department " + Printable(group.key) + ", " +
+                       LayoutName(group) + "]\n";
     for (const FieldRun* run : CutRuns(preview)) {
       text += "  " + std::string(run->field->name) + ": \"" + run->full + "\" printed as \"" +
               run->printed + "\"\n";

@@ -22,7 +22,9 @@
 namespace tag {
 
 class ChangeOrderView;
+class DefaultPreviewWindow;
 class FormTagsView;
+class TagPreviewPanel;
 
 class TagQtApp : public TagWindowHost, public EventRunner {
  public:
@@ -40,6 +42,13 @@ class TagQtApp : public TagWindowHost, public EventRunner {
   // The department window, or null while it is closed.
   ChangeOrderView* change_order_view();
   bool ended() const { return window_host_.ended(); }
+  // The tag preview of the department window, and the DEFAULT layout's
+  // preview window of formTags; null while not shown.
+  TagPreviewPanel* change_order_preview();
+  DefaultPreviewWindow* default_preview();
+  // Opens the DEFAULT layout's preview, or reads the layout again and
+  // raises it when it is open.
+  void OpenDefaultPreview();
 
   // EventRunner
   void Run(const std::function<void()>& procedure) override;
@@ -56,11 +65,14 @@ class TagQtApp : public TagWindowHost, public EventRunner {
   void RenderAll();
 
   QString title_;
+  common::Env& env_;
   common::QtWindowHost window_host_;
   TagLayout layout_;
   FormTags form_;
   std::unique_ptr<FormTagsView> form_view_;
   QPointer<ChangeOrderView> change_order_view_;
+  QPointer<TagPreviewPanel> change_order_preview_;
+  QPointer<DefaultPreviewWindow> default_preview_;
 };
 
 }  // namespace tag
