@@ -79,12 +79,12 @@ void TagRowView::Show(const TagRowPreview& preview, float fontsize) {
     const std::size_t first = static_cast<std::size_t>(part.column - 1);
     if (cells.size() < first + box.text.size()) cells.resize(first + box.text.size());
     for (std::size_t i = 0; i < box.text.size(); ++i) {
-      if (box.text[i] == ' ') continue;  // a space prints nothing over what is there
       const FieldRun* owner = nullptr;
       for (const FieldRun& run : box.runs) {
         if (i >= run.begin && i < run.begin + run.printed.size()) owner = &run;
       }
-      cells[first + i].run = owner;
+      // A space prints nothing over what is there: it only marks a free cell.
+      if (box.text[i] != ' ' || cells[first + i].run == nullptr) cells[first + i].run = owner;
     }
   }
   for (const Collision& collision : preview_.collisions) {
