@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <map>
+#include <optional>
 #include <vector>
 
 #include "common/department_record.h"
@@ -17,6 +18,7 @@ namespace tag {
 namespace {
 
 constexpr char kBuiltInSource[] = "built-in";
+constexpr std::size_t kFlushBytes = 1 << 16;
 
 std::string Folded(std::string_view text) {
   std::string folded(text);
@@ -29,7 +31,7 @@ struct Group {
   std::string key;                 // as first met
   std::vector<std::string> names;  // listed departments of this key
   AppliedLayout layout;
-  TagRowPreview blank;             // the layout without an item: fields items lack
+  std::optional<ParsedFieldLayout> parsed;
   long items = 0, cut = 0, collide = 0;
 };
 
@@ -44,13 +46,30 @@ class Checker {
     ItemFileReader reader(env_);
     std::string_view item;
     while (reader.Next(item)) CheckItem(item);
-    if (!reader.file_exists()) Print("There are no items: \"invent.dat\" is missing.");
+    if (!reader.file_exists()) PrintLine("There are no items: \"invent.dat\" is missing.");
     PrintSummary();
+    Flush();
   }
 
  private:
-  void Print(std::string_view line) {
-    out_ << common::Windows1252ToUtf8(line) << '\n';
+  // Collects the report and writes it in large pieces.
+  void Print(std::string_view text) {
+    const bool ascii = std::all_of(text.begin(), text.end(),
+                                   [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    if (ascii) {
+      buffer_ += text;
+    } else {
+      buffer_ += common::Windows1252ToUtf8(text);
+    }
+    if (buffer_.size() >= kFlushBytes) Flush();
+  }
+  void PrintLine(std::string_view line) {
+    Print(line);
+    buffer_ += '\n';
+  }
+  void Flush() {
+    out_.write(buffer_.data(), static_cast<std::streamsize>(buffer_.size()));
+    buffer_.clear();
   }
 
   void PrintTagLayout() {
@@ -63,7 +82,7 @@ class Checker {
       line += std::string(slot == 1 ? " " : ", ") + static_cast<char>('A' + slot - 1) + " " +
               std::to_string(tag_layout_.tabpos[slot]);
     }
-    Print(line + ".");
+    PrintLine(line + ".");
   }
 
   Group& GroupOf(std::string_view key) {
@@ -73,7 +92,7 @@ class Checker {
     Group& group = groups_[folded];
     group.key = std::string(key);
     group.layout = FieldLayoutFor(env_, key);
-    group.blank = PreviewTagRow(tag_layout_, group.layout.boxes, std::nullopt);
+    group.parsed.emplace(group.layout.boxes);
     return group;
   }
 
@@ -103,7 +122,8 @@ class Checker {
     Group& group = GroupOf(ItemDepartment(item));
     ++group.items;
     ++items_;
-    const TagRowPreview preview = PreviewTagRow(tag_layout_, group.layout.boxes, item);
+    TagRowPreview& preview = preview_;
+    FillTagRow(tag_layout_, *group.parsed, item, /*with_lines=*/false, preview);
     const bool cut = HasCutField(preview);
     const bool collide = !preview.collisions.empty();
     if (!cut && !collide) return;
@@ -120,7 +140,7 @@ class Checker {
     for (const Collision& collision : preview.collisions) {
       text += "  " + DescribeCollision(collision) + "\n";
     }
-    out_ << common::Windows1252ToUtf8(text);
+    Print(text);
   }
 
   static std::vector<const FieldRun*> CutRuns(const TagRowPreview& preview) {
@@ -147,8 +167,8 @@ class Checker {
       }
     }
     keys.insert(keys.end(), others.begin(), others.end());
-    Print("");
-    Print("Departments: items, items with cut fields, items whose parts collide.");
+    PrintLine("");
+    PrintLine("Departments: items, items with cut fields, items whose parts collide.");
     for (const std::string& folded : keys) {
       const Group& group = groups_.at(folded);
       std::string names;
@@ -157,16 +177,16 @@ class Checker {
       std::string line = "  " + names + " [" + Printable(group.key) + "], " + LayoutName(group) +
                          ": " + Count(group.items, "item") + ", " + std::to_string(group.cut) +
                          " cut, " + std::to_string(group.collide) + " collide";
-      if (!group.blank.missing_fields.empty()) {
+      if (!group.parsed->missing_fields.empty()) {
         std::string missing;
-        for (const std::string& name : group.blank.missing_fields) {
+        for (const std::string& name : group.parsed->missing_fields) {
           missing += (missing.empty() ? "" : ", ") + name;
         }
         line += "; prints " + missing + ", which items do not hold, blank";
       }
-      Print(line);
+      PrintLine(line);
     }
-    Print("Total: " + Count(items_, "item") + ", " + std::to_string(cut_) +
+    PrintLine("Total: " + Count(items_, "item") + ", " + std::to_string(cut_) +
           " with cut fields, " + std::to_string(collide_) + " whose parts collide.");
   }
 
@@ -180,6 +200,8 @@ class Checker {
   std::map<std::string, Group> groups_;  // by folded key
   std::vector<std::string> order_;       // folded keys of the listed departments
   long items_ = 0, cut_ = 0, collide_ = 0;
+  TagRowPreview preview_;  // reused from item to item
+  std::string buffer_;
 };
 
 }  // namespace

@@ -35,39 +35,42 @@ bool IsControl(char c) {
   return byte < 0x20 || byte == 0x7F;
 }
 
-// The field's text in `item` without its padding.
-std::string FieldValue(std::string_view item, common::TextField field) {
-  if (field.offset >= item.size()) return "";
-  std::string_view value = item.substr(field.offset, field.width);
-  const auto last = value.find_last_not_of(std::string_view(" \0", 2));
-  value = last == std::string_view::npos ? std::string_view() : value.substr(0, last + 1);
-  return Printable(value);
+// Sets `value` to the field's text in `item` without its padding.
+void FieldValue(std::string_view item, common::TextField field, std::string& value) {
+  value.clear();
+  if (field.offset >= item.size()) return;
+  std::string_view text = item.substr(field.offset, field.width);
+  const auto last = text.find_last_not_of(std::string_view(" \0", 2));
+  if (last == std::string_view::npos) return;
+  value.assign(text.substr(0, last + 1));
+  std::replace_if(value.begin(), value.end(), IsControl, '?');
 }
 
-FilledBox FillBox(std::string_view box, std::optional<std::string_view> item) {
-  FilledBox filled;
-  std::size_t i = 0;
-  while (i < box.size()) {
-    const CatalogueField* field = FindCatalogueField(box[i]);
-    if (field == nullptr) {
-      filled.text += IsControl(box[i]) ? '?' : box[i];
-      ++i;
+void FillBox(const std::vector<LayoutPiece>& pieces, std::optional<std::string_view> item,
+             FilledBox& filled) {
+  filled.text.clear();
+  filled.runs.resize(0);
+  std::size_t runs = 0;
+  for (const LayoutPiece& piece : pieces) {
+    if (piece.field == nullptr) {
+      filled.text += piece.text;
       continue;
     }
-    std::size_t end = i;
-    while (end < box.size() && box[end] == box[i]) ++end;
-    FieldRun run{field, filled.text.size(), end - i, "", ""};
+    if (filled.runs.size() <= runs) filled.runs.emplace_back();
+    FieldRun& run = filled.runs[runs++];
+    run.field = piece.field;
+    run.begin = filled.text.size();
+    run.length = piece.text.size();
     if (!item) {
-      run.full = run.printed = std::string(box.substr(i, end - i));
-    } else if (field->in_item_file) {
-      run.full = FieldValue(*item, field->field);
-      run.printed = run.full.substr(0, run.length);
+      run.full = piece.text;
+    } else if (piece.field->in_item_file) {
+      FieldValue(*item, piece.field->field, run.full);
+    } else {
+      run.full.clear();
     }
+    run.printed.assign(run.full, 0, run.length);
     filled.text += run.printed;
-    filled.runs.push_back(std::move(run));
-    i = end;
   }
-  return filled;
 }
 
 void PrintOver(std::string& line, int column, std::string_view text) {
@@ -93,25 +96,50 @@ std::string Printable(std::string_view text) {
   return shown;
 }
 
+ParsedFieldLayout::ParsedFieldLayout(const FieldLayout& layout) {
+  for (std::size_t b = 0; b < layout.size(); ++b) {
+    const std::string& box = layout[b];
+    std::size_t i = 0;
+    while (i < box.size()) {
+      const CatalogueField* field = FindCatalogueField(box[i]);
+      std::size_t end = i + 1;
+      if (field == nullptr) {
+        while (end < box.size() && FindCatalogueField(box[end]) == nullptr) ++end;
+        boxes[b].push_back({nullptr, Printable(std::string_view(box).substr(i, end - i))});
+      } else {
+        while (end < box.size() && box[end] == box[i]) ++end;
+        boxes[b].push_back({field, box.substr(i, end - i)});
+        const std::string name = field->name;
+        if (!field->in_item_file && std::find(missing_fields.begin(), missing_fields.end(),
+                                              name) == missing_fields.end()) {
+          missing_fields.push_back(name);
+        }
+      }
+      i = end;
+    }
+  }
+}
+
 TagRowPreview PreviewTagRow(const TagLayout& layout, const FieldLayout& boxes,
                             std::optional<std::string_view> item) {
   TagRowPreview preview;
+  FillTagRow(layout, ParsedFieldLayout(boxes), item, /*with_lines=*/true, preview);
+  return preview;
+}
+
+void FillTagRow(const TagLayout& layout, const ParsedFieldLayout& parsed,
+                std::optional<std::string_view> item, bool with_lines, TagRowPreview& preview) {
   preview.has_item = item.has_value();
-  for (std::size_t b = 0; b < boxes.size(); ++b) {
-    preview.boxes[b] = FillBox(boxes[b], item);
-    for (const FieldRun& run : preview.boxes[b].runs) {
-      const std::string name = run.field->name;
-      if (!run.field->in_item_file &&
-          std::find(preview.missing_fields.begin(), preview.missing_fields.end(), name) ==
-              preview.missing_fields.end()) {
-        preview.missing_fields.push_back(name);
-      }
-    }
+  for (std::size_t b = 0; b < parsed.boxes.size(); ++b) {
+    FillBox(parsed.boxes[b], item, preview.boxes[b]);
   }
+  preview.missing_fields = parsed.missing_fields;
+  preview.parts.clear();
+  preview.collisions.clear();
 
   const int across = std::clamp<int>(layout.numacross, 1, 4);
   for (int line = 1; line <= 3; ++line) {
-    std::vector<PlacedPart> on_line;
+    const std::size_t first = preview.parts.size();
     for (int tag = 1; tag <= across; ++tag) {
       for (int side = 0; side < 2; ++side) {
         const int slot = 2 * tag - 1 + side;  // tabpos index of the position
@@ -121,17 +149,18 @@ TagRowPreview PreviewTagRow(const TagLayout& layout, const FieldLayout& boxes,
         part.tag = tag;
         part.position = static_cast<char>('A' + slot - 1);
         part.column = std::max<int>(layout.tabpos[slot], 1);
-        on_line.push_back(part);
+        preview.parts.push_back(part);
       }
     }
     std::string& printed = preview.lines[line - 1];
-    for (std::size_t p = 0; p < on_line.size(); ++p) {
-      const PlacedPart& part = on_line[p];
+    printed.clear();
+    for (std::size_t p = first; p < preview.parts.size(); ++p) {
+      const PlacedPart& part = preview.parts[p];
       const std::string& text = preview.boxes[part.box].text;
-      PrintOver(printed, part.column, text);
+      if (with_lines) PrintOver(printed, part.column, text);
       const auto last = text.find_last_not_of(' ');
-      if (p + 1 < on_line.size() && last != std::string::npos) {
-        const PlacedPart& next = on_line[p + 1];
+      if (p + 1 < preview.parts.size() && last != std::string::npos) {
+        const PlacedPart& next = preview.parts[p + 1];
         const int last_column = part.column + static_cast<int>(last);
         if (last_column >= next.column) {
           preview.collisions.push_back({part, next.position, next.column, last_column});
@@ -140,9 +169,7 @@ TagRowPreview PreviewTagRow(const TagLayout& layout, const FieldLayout& boxes,
     }
     const auto end = printed.find_last_not_of(' ');
     printed.resize(end == std::string::npos ? 0 : end + 1);
-    preview.parts.insert(preview.parts.end(), on_line.begin(), on_line.end());
   }
-  return preview;
 }
 
 bool HasCutField(const TagRowPreview& preview) {

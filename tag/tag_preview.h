@@ -88,6 +88,23 @@ struct TagRowPreview {
 TagRowPreview PreviewTagRow(const TagLayout& layout, const FieldLayout& boxes,
                             std::optional<std::string_view> item);
 
+// A field layout taken apart into its runs and the text between them, once
+// for a walk over many items.
+struct LayoutPiece {
+  const CatalogueField* field = nullptr;  // null for text printed as it stands
+  std::string text;                       // that text, or the run's key characters
+};
+struct ParsedFieldLayout {
+  explicit ParsedFieldLayout(const FieldLayout& boxes);
+  std::array<std::vector<LayoutPiece>, 6> boxes;
+  std::vector<std::string> missing_fields;
+};
+
+// PreviewTagRow for a walk: fills `preview` anew, reusing its storage. The
+// printed lines are left empty unless `with_lines`.
+void FillTagRow(const TagLayout& layout, const ParsedFieldLayout& parsed,
+                std::optional<std::string_view> item, bool with_lines, TagRowPreview& preview);
+
 // The findings as lines of text: one per cut field ("Grams: "3.9" printed
 // as "3.""), one per collision, and one naming the fields items do not hold.
 // Cut fields are those of tag 1; the other tags across print the same.
