@@ -77,6 +77,7 @@ void TagQtApp::EndProgram() {
   window_host_.EndProgram();
   // Every window of the program closes with it.
   if (change_order_view_) change_order_view_->hide();
+  if (default_preview_) default_preview_->hide();
   if (form_view_) form_view_->hide();
 }
 
