@@ -11,8 +11,9 @@
 
 namespace tag {
 
-// The ruler ("         1         2", "12345678901234567890"), the three
-// lines, each after a label of 8 characters, then the findings indented.
+// The ruler ("         1         2", "12345678901234567890"), the letters
+// of the positions at their columns, the three lines, each after a label of
+// 8 characters, then the findings indented.
 std::vector<std::string> TagRowText(const TagRowPreview& preview);
 
 }  // namespace tag

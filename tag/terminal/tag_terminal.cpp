@@ -37,7 +37,7 @@ const char kTerminalHelp[] =
     "  v [N]    print the tag row for item N of the department (the first when\n"
     "           N is left out): the printed lines under a column ruler, each cut\n"
     "           field and each part that runs into the next part's column\n"
-    "  i [TEXT]  list the department's items (those holding TEXT), numbered for v;\n"
+    "  i [TEXT] list the department's items (those holding TEXT), numbered for v;\n"
     "           a department without items lists the first items of the store\n"
     "  b        back to the layout window; the department window stays open\n"
     "  q        close the department window\n"

@@ -176,6 +176,7 @@ TEST_F(TagProgramTest, ViewsATagRowThroughAPipe) {
   EXPECT_NE(out.find("No items of department DEF; showing the 1 item of the store.\n"
                      "Item 1: 300-01111 WIDE WEDDING BAND WITH 3 DIAS TW/.10 CT\n"),
             std::string::npos);
+  EXPECT_NE(out.find("Tabs          A                     B               C"), std::string::npos);
   EXPECT_NE(out.find("Line 2        01111 WIDE WEDDING BANDVS1-J"), std::string::npos);
   EXPECT_NE(out.find("  Grams: \"3.9\" printed as \"3.\"\n"), std::string::npos);
   EXPECT_NE(out.find("  Tag line 2, tag 1: position A (column 7) runs into position B at column 29"),
