@@ -38,7 +38,7 @@ bool ItemFileReader::Next(std::string_view& item) {
 }
 
 std::string_view DepartmentKey(std::string_view department_text) {
-  return department_text.substr(0, 3);
+  return department_text.substr(0, kDepartmentKeyLength);
 }
 
 std::string_view ItemDepartment(std::string_view item) { return Field(item, R::Department); }

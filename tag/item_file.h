@@ -36,6 +36,8 @@ class ItemFileReader {
   common::RecordReader records_;
 };
 
+inline constexpr std::size_t kDepartmentKeyLength = 3;
+
 // The first three characters of a department text (fewer when it is shorter).
 std::string_view DepartmentKey(std::string_view department_text);
 

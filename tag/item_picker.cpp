@@ -34,9 +34,12 @@ void ItemPicker::ShowDepartment(std::string_view department_text, bool reload) {
     // in case the department has none.
     std::string others;
     std::size_t other_count = 0;
+    // A department text of fewer than three characters has no items.
+    const bool can_match = key.size() == kDepartmentKeyLength;
     ItemFileReader reader(env_);
     std::string_view item;
     while (reader.Next(item)) {
+      if (!can_match && other_count == kOtherItemsListed) break;
       if (InDepartment(item, key)) {
         items_.append(item);
         ++count_;
