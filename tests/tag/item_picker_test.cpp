@@ -68,6 +68,9 @@ TEST_F(ItemPickerTest, ADepartmentWithoutItemsListsTheStoresFirstItems) {
   EXPECT_EQ(picker_.size(), 1000u);
   EXPECT_EQ(picker_.Label(999), "300-10999 RING");
   EXPECT_EQ(picker_.Status(), "No items of department DEF; showing the first 1000 items of the store.");
+  picker_.ShowDepartment("AB");  // too short to name a department
+  EXPECT_EQ(picker_.listing(), ItemPicker::Listing::kOtherItems);
+  EXPECT_EQ(picker_.size(), 1000u);
 }
 
 TEST_F(ItemPickerTest, SearchFindsLabelsInAnyCaseAndSelectionStaysInTheList) {
