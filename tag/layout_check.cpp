@@ -32,6 +32,7 @@ struct Group {
   std::vector<std::string> names;  // listed departments of this key
   AppliedLayout layout;
   std::optional<ParsedFieldLayout> parsed;
+  bool listed = false;             // a department of "dept.dat" has this key
   long items = 0, cut = 0, collide = 0;
 };
 
@@ -109,12 +110,11 @@ class Checker {
       if (name.starts_with("[NO")) continue;
       const std::string key(DepartmentKey(name));
       Group& group = GroupOf(key);
-      if (std::find(order_.begin(), order_.end(), Folded(key)) == order_.end()) {
-        order_.push_back(Folded(key));
-      }
+      if (!group.listed) order_.push_back(Folded(key));
+      group.listed = true;
       const auto end = name.find_last_not_of(' ');
       name.resize(end == std::string::npos ? 0 : end + 1);
-      group.names.push_back(name);
+      group.names.push_back(Printable(name));
     }
   }
 
@@ -162,9 +162,7 @@ class Checker {
     std::vector<std::string> keys = order_;
     std::vector<std::string> others;
     for (const auto& [folded, group] : groups_) {
-      if (std::find(order_.begin(), order_.end(), folded) == order_.end()) {
-        others.push_back(folded);
-      }
+      if (!group.listed) others.push_back(folded);
     }
     keys.insert(keys.end(), others.begin(), others.end());
     PrintLine("");

@@ -48,8 +48,8 @@ void FieldValue(std::string_view item, common::TextField field, std::string& val
 
 void FillBox(const std::vector<LayoutPiece>& pieces, std::optional<std::string_view> item,
              FilledBox& filled) {
+  // The runs of the last item are filled anew, their storage kept.
   filled.text.clear();
-  filled.runs.resize(0);
   std::size_t runs = 0;
   for (const LayoutPiece& piece : pieces) {
     if (piece.field == nullptr) {
@@ -71,6 +71,7 @@ void FillBox(const std::vector<LayoutPiece>& pieces, std::optional<std::string_v
     run.printed.assign(run.full, 0, run.length);
     filled.text += run.printed;
   }
+  filled.runs.resize(runs);
 }
 
 void PrintOver(std::string& line, int column, std::string_view text) {
