@@ -3,6 +3,7 @@
 // the current directory.
 
 #include <QApplication>
+#include <algorithm>
 #include <cstdlib>
 #include <iostream>
 #include <string>
@@ -14,6 +15,7 @@
 #include "common/startup.h"
 #include "common/terminal/terminal_io.h"
 #include "common/terminal/terminal_messages.h"
+#include "tag/terminal/check_layouts_command.h"
 #include "tag/qt/tag_qt_app.h"
 #include "tag/tag_saves.h"
 #include "tag/terminal/tag_terminal.h"
@@ -23,13 +25,17 @@ int main(int argc, char** argv) {
       "tag",
       "Tag",
       "Edits the price tag layout of a Brillora store.",
-      tag::kTerminalHelp,
+      std::string(tag::kTerminalHelp) + tag::kCheckLayoutsHelp,
       {{"--list-backups", common::ProgramOption::Argument::kNone,
         "   list the backups of \"Set all back to default\", newest first, and end"},
        {"--restore", common::ProgramOption::Argument::kOptional,
         "[NAME]  put back the files of the backup NAME (the newest when none is\n"
         "                   named) after a question; the restore can be undone in turn"}}};
   const std::vector<std::string> args(argv + 1, argv + argc);
+  if (std::find(args.begin(), args.end(), tag::kCheckLayoutsOption) != args.end()) {
+    common::PosixEnv env(".");
+    return tag::RunCheckLayouts(env, args, info, std::cout, std::cerr);
+  }
   const auto decision = common::DecideStartup(args, info, std::getenv, std::cout, std::cerr);
   if (decision.exit_status) return *decision.exit_status;
 

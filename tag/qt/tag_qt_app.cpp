@@ -6,6 +6,7 @@
 
 #include "tag/qt/change_order_view.h"
 #include "tag/qt/form_tags_view.h"
+#include "tag/qt/tag_preview_panel.h"
 #include "tag/qt/window_placement.h"
 
 namespace tag {
@@ -24,7 +25,8 @@ TagQtApp::TagQtApp(common::Env& env, common::Messages& messages, const common::P
 
 TagQtApp::TagQtApp(common::Env& env, common::Messages* messages, const common::ProgramInfo& info,
                    const std::string& data_directory, std::ostream& err)
-    : window_host_(info, err),
+    : env_(env),
+      window_host_(info, err),
       own_messages_(messages != nullptr
                         ? nullptr
                         : std::make_unique<common::QtMessages>(
@@ -33,11 +35,14 @@ TagQtApp::TagQtApp(common::Env& env, common::Messages* messages, const common::P
             data_directory) {}
 
 TagQtApp::~TagQtApp() {
+  delete default_preview_.data();
   delete change_order_view_.data();
   form_view_.reset();
 }
 
 ChangeOrderView* TagQtApp::change_order_view() { return change_order_view_.data(); }
+TagPreviewPanel* TagQtApp::change_order_preview() { return change_order_preview_.data(); }
+DefaultPreviewWindow* TagQtApp::default_preview() { return default_preview_.data(); }
 
 QWidget* TagQtApp::MessageParent() const {
   if (raising_ != nullptr && raising_->isVisible()) return raising_.data();
@@ -49,6 +54,7 @@ bool TagQtApp::Start() {
   if (!window_host_.Run([this] { form_.Form_Load(); })) return false;
   form_view_ = std::make_unique<FormTagsView>(form_, *this);
   window_host_.SetMainWindow(form_view_.get());
+  AddDefaultPreviewButton(*form_view_, [this] { OpenDefaultPreview(); });
   form_view_->show();
   form_view_->FocusSettingsList();
   return true;
@@ -80,7 +86,27 @@ void TagQtApp::WindowClosing(QWidget* window) {
 
 void TagQtApp::RenderAll() {
   if (form_view_) form_view_->Render();
-  if (change_order_view_ && change_order_view_->logic().open()) change_order_view_->Render();
+  if (change_order_view_ && change_order_view_->logic().open()) {
+    change_order_view_->Render();
+    if (change_order_preview_) {
+      const ChangeOrderControls& c = change_order_view_->logic().controls();
+      FieldLayout boxes;
+      for (std::size_t i = 0; i < boxes.size(); ++i) boxes[i] = c.Text[i].text;
+      change_order_preview_->Render(boxes, c.Dept.text);
+    }
+  }
+  if (default_preview_) default_preview_->Render();
+}
+
+void TagQtApp::OpenDefaultPreview() {
+  if (default_preview_) {
+    default_preview_->Reload();
+  } else {
+    default_preview_ = new DefaultPreviewWindow(env_, layout_);
+  }
+  default_preview_->show();
+  default_preview_->raise();
+  default_preview_->activateWindow();
 }
 
 void TagQtApp::ProcessPendingEvents() {
@@ -94,6 +120,7 @@ void TagQtApp::EndProgram() {
   window_host_.EndProgram();
   // Every window of the program closes with it.
   if (change_order_view_) change_order_view_->hide();
+  if (default_preview_) default_preview_->hide();
   if (form_view_) form_view_->hide();
 }
 
@@ -106,10 +133,12 @@ void TagQtApp::ShowChangeOrder(ChangeOrder& window) {
   if (opening) {
     // A view of an earlier opening is closed already and deletes itself.
     change_order_view_ = new ChangeOrderView(window, *this);
+    change_order_preview_ = new TagPreviewPanel(env_, layout_, change_order_view_);
+    AddToBottom(*change_order_view_, change_order_preview_);
     change_order_view_->Render();
     if (form_view_ != nullptr && form_view_->isVisible()) PlaceBesideForm(change_order_view_);
   }
-  change_order_view_->Render();
+  RenderAll();
   change_order_view_->show();
   change_order_view_->raise();
   change_order_view_->activateWindow();

@@ -27,7 +27,9 @@
 namespace tag {
 
 class ChangeOrderView;
+class DefaultPreviewWindow;
 class FormTagsView;
+class TagPreviewPanel;
 
 class TagQtApp : public TagWindowHost, public EventRunner {
  public:
@@ -54,6 +56,13 @@ class TagQtApp : public TagWindowHost, public EventRunner {
   bool ended() const { return window_host_.ended(); }
   // The window messages are centred on now, or null.
   QWidget* MessageParent() const;
+  // The tag preview of the department window, and the DEFAULT layout's
+  // preview window of formTags; null while not shown.
+  TagPreviewPanel* change_order_preview();
+  DefaultPreviewWindow* default_preview();
+  // Opens the DEFAULT layout's preview, or reads the layout again and
+  // raises it when it is open.
+  void OpenDefaultPreview();
 
   // EventRunner
   void Run(QWidget* window, const std::function<void()>& procedure) override;
@@ -73,6 +82,7 @@ class TagQtApp : public TagWindowHost, public EventRunner {
   void RenderAll();
   void PlaceBesideForm(QWidget* window);
 
+  common::Env& env_;
   common::QtWindowHost window_host_;
   std::unique_ptr<common::QtMessages> own_messages_;
   TagLayout layout_;
@@ -80,6 +90,8 @@ class TagQtApp : public TagWindowHost, public EventRunner {
   std::unique_ptr<FormTagsView> form_view_;
   QPointer<ChangeOrderView> change_order_view_;
   QPointer<QWidget> raising_;  // the window whose event procedure runs
+  QPointer<TagPreviewPanel> change_order_preview_;
+  QPointer<DefaultPreviewWindow> default_preview_;
 };
 
 }  // namespace tag

@@ -9,7 +9,10 @@
 #include "common/terminal/terminal_messages.h"
 #include "tag/change_order.h"
 #include "tag/form_tags.h"
+#include "tag/item_picker.h"
+#include "tag/tag_preview.h"
 #include "tag/tag_window_host.h"
+#include "tag/terminal/tag_row_text.h"
 
 namespace tag {
 
@@ -32,6 +35,11 @@ const char kTerminalHelp[] =
     "  1 to 6   the next line is the new text of that layout box\n"
     "  s        Save Change\n"
     "  r        Set all back to default\n"
+    "  v [N]    print the tag row for item N of the department (the first when\n"
+    "           N is left out): the printed lines under a column ruler, each cut\n"
+    "           field and each part that runs into the next part's column\n"
+    "  i [TEXT] list the department's items (those holding TEXT), numbered for v;\n"
+    "           a department without items lists the first items of the store\n"
     "  b        back to the layout window; the department window stays open\n"
     "  q        close the department window; the program ends when the layout\n"
     "           window is closed too\n"
@@ -44,7 +52,7 @@ constexpr char kLayoutCommands[] =
     "f factor, o Change Order, q quit";
 constexpr char kDepartmentCommands[] =
     "Commands: d department text, p pick department, 1-6 layout box, s Save Change, "
-    "r Set all back to default, b back, q close";
+    "r Set all back to default, v [N] view tag, i [TEXT] items, b back, q close";
 
 // The whole number `text` holds, or -1.
 int CommandNumber(const std::string& text) {
@@ -60,7 +68,8 @@ class TerminalFrontEnd : public TagWindowHost {
  public:
   TerminalFrontEnd(common::Env& env, common::TerminalIo& io, const std::string& title,
                    const std::string& data_directory)
-      : io_(io), messages_(io, title), form_(env, messages_, *this, layout_, data_directory) {}
+      : io_(io), messages_(io, title), form_(env, messages_, *this, layout_, data_directory),
+        items_(env) {}
 
   void Run() {
     // Once, at the start; the path is the system's own text, printed as it is.
@@ -171,6 +180,12 @@ class TerminalFrontEnd : public TagWindowHost {
       window.Command1_Click();
     } else if (command == "r") {
       window.settoDefault_Click();
+    } else if (command == "v" || command.starts_with("v ")) {
+      ViewTagRow(window, common::Trimmed(std::string_view(command).substr(1)));
+      return;  // the window itself is unchanged
+    } else if (command == "i" || command.starts_with("i ")) {
+      ListItems(window, common::Trimmed(std::string_view(command).substr(1)));
+      return;
     } else if (command == "b") {
       if (!layout_open_) {
         io_.out() << "The layout window is closed; q closes this window and ends.\n";
@@ -190,6 +205,46 @@ class TerminalFrontEnd : public TagWindowHost {
 
   bool DepartmentWindowOpen() {
     return form_.change_order() != nullptr && form_.change_order()->open();
+  }
+
+  // The department's items, read anew so that the list is the file's.
+  void LoadItems(const ChangeOrder& window) {
+    items_.ShowDepartment(window.controls().Dept.text, /*reload=*/true);
+    io_.PrintLine(items_.Status());
+  }
+
+  void ViewTagRow(const ChangeOrder& window, const std::string& number_text) {
+    LoadItems(window);
+    std::size_t index = 0;
+    if (!number_text.empty()) {
+      const int number = CommandNumber(number_text);
+      if (number < 1 || static_cast<std::size_t>(number) > items_.size()) {
+        io_.out() << "There is no item number \"";
+        io_.Print(number_text);
+        io_.out() << "\" in this list.\n";
+        return;
+      }
+      index = static_cast<std::size_t>(number - 1);
+    }
+    items_.Select(index);
+    const auto item = items_.SelectedItem();
+    if (item) {
+      io_.out() << "Item " << index + 1 << ": ";
+      io_.PrintLine(items_.Label(index));
+    }
+    FieldLayout boxes;
+    for (std::size_t i = 0; i < boxes.size(); ++i) boxes[i] = window.controls().Text[i].text;
+    for (const std::string& line : TagRowText(PreviewTagRow(layout_, boxes, item))) {
+      io_.PrintLine(line);
+    }
+  }
+
+  void ListItems(const ChangeOrder& window, const std::string& text) {
+    LoadItems(window);
+    for (const std::size_t i : items_.Search(text)) {
+      io_.out() << std::setw(6) << i + 1 << "  ";
+      io_.PrintLine(items_.Label(i));
+    }
   }
 
   void PrintActiveWindow() {
@@ -255,6 +310,7 @@ class TerminalFrontEnd : public TagWindowHost {
   common::TerminalMessages messages_;
   TagLayout layout_;
   FormTags form_;
+  ItemPicker items_;                         // the items v and i show
   ChangeOrder* department_ = nullptr;        // the window commands go to, when set
   const ChangeOrder* shown_department_ = nullptr;  // whose notes were printed last
   bool focus_requested_ = false;

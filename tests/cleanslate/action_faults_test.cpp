@@ -22,6 +22,7 @@
 #include "tests/support/recording_host.h"
 #include "tests/support/counting_fault_env.h"
 #include "tests/support/scripted_messages.h"
+#include "tests/support/temp_dir.h"
 
 namespace cleanslate {
 namespace {

@@ -23,11 +23,13 @@
 #include "common/posix_env.h"
 #include "tag/qt/change_order_view.h"
 #include "tag/qt/form_tags_view.h"
+#include "tag/qt/tag_preview_panel.h"
 #include "tag/qt/tag_qt_app.h"
 #include "tag/qt/window_placement.h"
 #include "tests/support/box_answerer.h"
 #include "tests/support/temp_dir.h"
 #include "tests/tag/dept_fixture.h"
+#include "tests/tag/item_fixture.h"
 
 namespace {
 
@@ -51,6 +53,7 @@ class TagWindowsTest : public QObject {
   void ClosingTheLayoutWindowLeavesTheDepartmentWindowOpen();
   void EveryButtonHasAnAltKeyOfItsOwn();
   void TheDepartmentWindowGoesWhereTheScreenHasRoom();
+  void ThePreviewFollowsTheBoxesTheDepartmentAndTheItemPicked();
 
  private:
   template <typename T>
@@ -251,11 +254,12 @@ void TagWindowsTest::KeyboardAloneEditsAndSaves() {
 
   // Tab follows the columns: the list, the right column, then the left one.
   QStringList order;
-  for (int i = 0; i < 6; ++i) {
+  for (int i = 0; i < 7; ++i) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     order << QApplication::focusWidget()->objectName();
   }
-  QCOMPARE(order, (QStringList{"microadjust", "save", "tabbox", "Command1", "Command2", "List1"}));
+  QCOMPARE(order, (QStringList{"microadjust", "save", "itemPreview", "tabbox", "Command1",
+                               "Command2", "List1"}));
   QCOMPARE(Line(1), QString("Position A is now:  12"));  // passing the box kept it
 
   // Enter on the focused "Change Order" presses it; the department window
@@ -351,6 +355,51 @@ void TagWindowsTest::TheDepartmentWindowGoesWhereTheScreenHasRoom() {
   }
   // No screen known: at the right.
   QCOMPARE(tag::PlaceBeside({100, 100, 400, 300}, {300, 200}, QRect(), 8).window, QPoint(508, 100));
+}
+
+void TagWindowsTest::ThePreviewFollowsTheBoxesTheDepartmentAndTheItemPicked() {
+  tag::ItemFields band = tag::FullResetItem();
+  tag::ItemFields signet = tag::Item("101", "00002", "GEN", "SIGNET RING");
+  signet.grams = "12.5";
+  dir_->Write("invent.dat", tag::ItemFile({band, signet}));
+  QTest::mouseClick(Find<QPushButton>(form(), "Command2"), Qt::LeftButton);
+  QWidget* order = app_->change_order_view();
+  QVERIFY(QTest::qWaitForWindowActive(order));
+  auto* findings = Find<QLabel>(order, "previewFindings");
+  auto* status = Find<QLabel>(order, "itemStatus");
+  auto* row = Find<tag::TagRowView>(order, "tagRow");
+  QVERIFY(status->text().startsWith("No items of department DEF; showing the 2 items of the store."));
+  QVERIFY(findings->text().contains("Grams: \"3.9\" printed as \"3.\""));
+  QVERIFY(row->NoteAt(2, 29).contains("runs into position B at column 29"));
+  QVERIFY(row->NoteAt(2, 13).startsWith("Description: \"WIDE WEDDING BAND WITH"));
+
+  // Every keystroke in a box redraws the row: a third 8 fits "3.9".
+  auto* text6 = Find<QLineEdit>(order, "Text6");
+  text6->setFocus();
+  text6->end(false);
+  QTest::keyClicks(text6, "8");
+  QVERIFY(!findings->text().contains("Grams"));
+  QTest::keyClick(text6, Qt::Key_Backspace);
+  QVERIFY(findings->text().contains("Grams"));
+
+  // Searching picks the first item found; the row shows it.
+  QTest::keyClicks(Find<QLineEdit>(order, "itemSearch"), "sig");
+  QVERIFY(status->text().endsWith("Shown: 101-00002 SIGNET RING"));
+  QVERIFY(findings->text().contains("Grams: \"12.5\" printed as \"12\""));
+
+  // A department of its own items lists only those.
+  auto* dept = Find<QComboBox>(order, "Dept");
+  dept->setCurrentIndex(1);
+  emit dept->activated(1);
+  QVERIFY(status->text().startsWith("1 item of department GEN."));
+
+  // formTags opens the same preview for the DEFAULT layout.
+  Activate(form());
+  QTest::mouseClick(Find<QPushButton>(form(), "itemPreview"), Qt::LeftButton);
+  QVERIFY(app_->default_preview() != nullptr);
+  QVERIFY(Find<QLabel>(app_->default_preview(), "layoutSource")->text().contains("built-in"));
+  QVERIFY(Find<QLabel>(app_->default_preview(), "previewFindings")->text().contains("Description"));
+  QCOMPARE(dir_->Names(), (std::vector<std::string>{"dept.dat", "invent.dat", "tagsize.dat"}));
 }
 
 QTEST_MAIN(TagWindowsTest)

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <sstream>
@@ -11,6 +12,7 @@
 #include "tag/change_order.h"
 #include "tests/support/temp_dir.h"
 #include "tests/tag/dept_fixture.h"
+#include "tests/tag/item_fixture.h"
 
 namespace tag {
 namespace {
@@ -151,6 +153,25 @@ TEST_F(TagTerminalTest, IllFormedUtf8InADepartmentTextIsRefused) {
   EXPECT_EQ(dir_.Names(), (Names{"dept.dat", "tagsize.dat"}));
 }
 
+TEST_F(TagTerminalTest, ViewAndItemsShowTheDepartmentsItemsWithoutChangingTheWindow) {
+  dir_.Write("dept.dat", DeptFile({DeptRecord("WEDDING SETS")}));
+  dir_.Write("invent.dat", ItemFile({Item("300", "00001", "GEN", "SIGNET"),
+                                     Item("300", "00002", "WED", "BAND"),
+                                     Item("300", "00003", "WED", "WIDE BAND")}));
+  const Session s = Run("o\np\n1\n1\n22222\ni band\nv 2\nv 3\nv x\nq\nq\n");
+  EXPECT_EQ(s.status, 0);
+  EXPECT_EQ(s.err, "");
+  EXPECT_NE(s.out.find("2 items of department WED.\n     1  300-00002 BAND\n     2  300-00003 WIDE BAND\n"),
+            std::string::npos);
+  EXPECT_NE(s.out.find("Item 2: 300-00003 WIDE BAND\n"), std::string::npos);
+  EXPECT_NE(s.out.find("Line 1        00003" + std::string(17, ' ') + "475.00"), std::string::npos);
+  EXPECT_NE(s.out.find("There is no item number \"3\" in this list."), std::string::npos);
+  EXPECT_NE(s.out.find("There is no item number \"x\" in this list."), std::string::npos);
+  // The window is printed after p and 1, not after i or v.
+  EXPECT_EQ(Count(s.out, "== Change Tag Printing Order of Information =="), 3u);
+  EXPECT_EQ(dir_.Names(), (Names{"dept.dat", "invent.dat", "tagsize.dat"}));
+}
+
 // The program itself, through a pipe, in its data directory.
 class TagProgramTest : public ::testing::Test {
  protected:
@@ -197,6 +218,42 @@ TEST_F(TagProgramTest, EndOfInputEndsWithStatusZeroAndAFileErrorWithOne) {
   EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1);
 }
 
+TEST_F(TagProgramTest, ViewsATagRowThroughAPipe) {
+  dir_.Write("invent.dat", ItemRecord(FullResetItem()));
+  EXPECT_EQ(RunProgram("o\nv\n"), 0);
+  EXPECT_EQ(dir_.Read("err.txt"), "");
+  const std::string out = dir_.Read("out.txt");
+  EXPECT_NE(out.find("No items of department DEF; showing the 1 item of the store.\n"
+                     "Item 1: 300-01111 WIDE WEDDING BAND WITH 3 DIAS TW/.10 CT\n"),
+            std::string::npos);
+  EXPECT_NE(out.find("Tabs          A                     B               C"), std::string::npos);
+  EXPECT_NE(out.find("Line 2        01111 WIDE WEDDING BANDVS1-J"), std::string::npos);
+  EXPECT_NE(out.find("  Grams: \"3.9\" printed as \"3.\"\n"), std::string::npos);
+  EXPECT_NE(out.find("  Tag line 2, tag 1: position A (column 7) runs into position B at column 29"),
+            std::string::npos);
+}
+
+TEST_F(TagProgramTest, CheckLayoutsExitsZeroTwoForABadCommandLineAndOneForAFileError) {
+  dir_.Write("invent.dat", ItemRecord(FullResetItem()));
+  EXPECT_EQ(RunProgram("", "--check-layouts"), 0);
+  EXPECT_NE(dir_.Read("out.txt").find("Total: 1 item, 1 with cut fields, 1 whose parts collide.\n"),
+            std::string::npos);
+  EXPECT_EQ(dir_.Read("err.txt"), "");
+  EXPECT_FALSE(dir_.Exists("tagsize.dat"));  // nothing is written
+
+  EXPECT_EQ(RunProgram("", "--check-layouts --terminal"), 2);
+  EXPECT_EQ(dir_.Read("err.txt"),
+            "tag: --check-layouts takes no other argument\nTry 'tag --help'.\n");
+
+  std::remove(dir_.PathOf("invent.dat").c_str());
+  dir_.MakeDirectory("invent.dat");
+  EXPECT_EQ(RunProgram("", "--check-layouts"), 1);
+  const std::string err = dir_.Read("err.txt");
+  EXPECT_EQ(err.substr(0, 5), "tag: ");
+  EXPECT_NE(err.find("invent.dat"), std::string::npos);
+  EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1);
+}
+
 TEST_F(TagProgramTest, HelpListsTheCommands) {
   EXPECT_EQ(RunProgram("", "--help"), 0);
   const std::string out = dir_.Read("out.txt");
@@ -205,6 +262,8 @@ TEST_F(TagProgramTest, HelpListsTheCommands) {
   EXPECT_NE(out.find("  r        Set all back to default"), std::string::npos);
   EXPECT_NE(out.find("goes on with\n           the department window while that is open"),
             std::string::npos);
+  EXPECT_NE(out.find("  v [N]    print the tag row"), std::string::npos);
+  EXPECT_NE(out.find("  tag --check-layouts\n"), std::string::npos);
 }
 
 }  // namespace

@@ -1,0 +1,30 @@
+// `tag --check-layouts`: the check of every item against the layout its
+// tags print with, run from the command line instead of a window.
+
+#ifndef TAG_TERMINAL_CHECK_LAYOUTS_COMMAND_H_
+#define TAG_TERMINAL_CHECK_LAYOUTS_COMMAND_H_
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "common/env.h"
+#include "common/startup.h"
+
+namespace tag {
+
+inline constexpr char kCheckLayoutsOption[] = "--check-layouts";
+
+// What --help says of it.
+extern const char kCheckLayoutsHelp[];
+
+// Runs the check when `args` (without the program name) is the option
+// alone; any other argument beside it is a wrong command line (status 2).
+// Returns 0 when the check ran, 1 after a file error, reported as one line
+// on `err`.
+int RunCheckLayouts(common::Env& env, const std::vector<std::string>& args,
+                    const common::ProgramInfo& info, std::ostream& out, std::ostream& err);
+
+}  // namespace tag
+
+#endif  // TAG_TERMINAL_CHECK_LAYOUTS_COMMAND_H_
