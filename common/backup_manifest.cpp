@@ -47,8 +47,11 @@ bool Unescape(std::string_view text, std::string& name) {
 }
 
 bool ParseTime(std::string_view text, LocalTime& time) {
-  return std::sscanf(std::string(text).c_str(), "%d-%d-%d %d:%d:%d", &time.year, &time.month,
-                     &time.day, &time.hour, &time.minute, &time.second) == 6;
+  time.millisecond = 0;
+  const int read = std::sscanf(std::string(text).c_str(), "%d-%d-%d %d:%d:%d.%d", &time.year,
+                               &time.month, &time.day, &time.hour, &time.minute, &time.second,
+                               &time.millisecond);
+  return read == 6 || read == 7;
 }
 
 bool ParseEntry(std::string_view line, BackupEntry& entry) {
@@ -91,8 +94,10 @@ std::uint64_t BackupManifest::OriginalBytes() const {
 
 std::string ManifestText(const BackupManifest& manifest) {
   std::string text(kFirstLine);
+  char millisecond[8];
+  std::snprintf(millisecond, sizeof millisecond, ".%03d", manifest.started.millisecond);
   text += "\nprogram: " + manifest.program + "\naction: " + manifest.action +
-          "\nstarted: " + TimeText(manifest.started) + "\n";
+          "\nstarted: " + TimeText(manifest.started) + millisecond + "\n";
   for (const BackupEntry& entry : manifest.entries) {
     text += std::string(ChangeWord(entry.change)) + " " + std::to_string(entry.size) + " " +
             (entry.crc ? ChecksumText(*entry.crc) : "-") + " " + EscapedName(entry.name) + "\n";

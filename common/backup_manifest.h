@@ -6,7 +6,7 @@
 //   backup of the data directory
 //   program: Cleanslate
 //   action: sales
-//   started: 2026-12-09 03:43:10
+//   started: 2026-12-09 03:43:10.250
 //   delete 412 9a0c55e1 12.dat
 //   replace 180000 5d41402a cust.dat
 //   create 0 - note.pt

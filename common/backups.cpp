@@ -34,8 +34,9 @@ bool Newer(const Backup& a, const Backup& b) {
   const LocalTime& x = a.manifest.started;
   const LocalTime& y = b.manifest.started;
   const int m = FolderNumber(a), n = FolderNumber(b);
-  return std::tie(x.year, x.month, x.day, x.hour, x.minute, x.second, m, a.folder) >
-         std::tie(y.year, y.month, y.day, y.hour, y.minute, y.second, n, b.folder);
+  return std::tie(x.year, x.month, x.day, x.hour, x.minute, x.second, x.millisecond, m,
+                  a.folder) > std::tie(y.year, y.month, y.day, y.hour, y.minute, y.second,
+                                       y.millisecond, n, b.folder);
 }
 
 std::string SizeText(std::uint64_t bytes) {

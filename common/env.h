@@ -35,9 +35,10 @@ struct FileInfo {
   bool writable = false;    // the user may write to it (not read-only)
 };
 
-// The local date and time, to the second.
+// The local date and time, to the millisecond.
 struct LocalTime {
   int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0;
+  int millisecond = 0;
 };
 
 // A file read from its start to its end.

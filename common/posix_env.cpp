@@ -338,11 +338,13 @@ std::uint64_t PosixEnv::FreeSpace(const std::string& dir) {
 }
 
 LocalTime PosixEnv::Now() {
-  const std::time_t now = std::time(nullptr);
+  struct timespec now;
+  ::clock_gettime(CLOCK_REALTIME, &now);
   struct tm local;
-  ::localtime_r(&now, &local);
-  return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday,
-          local.tm_hour,        local.tm_min,     local.tm_sec};
+  ::localtime_r(&now.tv_sec, &local);
+  return {local.tm_year + 1900, local.tm_mon + 1,  local.tm_mday,
+          local.tm_hour,        local.tm_min,      local.tm_sec,
+          static_cast<int>(now.tv_nsec / 1000000)};
 }
 
 }  // namespace common

@@ -48,7 +48,7 @@ TEST(BackupManifestTest, TextIsReadableAndReadsBack) {
   BackupManifest manifest;
   manifest.program = "Cleanslate";
   manifest.action = "sales";
-  manifest.started = {2026, 12, 9, 3, 43, 7};
+  manifest.started = {2026, 12, 9, 3, 43, 7, 25};
   manifest.entries = {{Change::kDelete, 4, 0x9a0c55e1u, "12.dat"},
                       {Change::kReplace, 180, 0x5du, "cust.dat"},
                       {Change::kCreate, 0, std::nullopt, "odd %\tname"}};
@@ -57,7 +57,7 @@ TEST(BackupManifestTest, TextIsReadableAndReadsBack) {
             "backup of the data directory\n"
             "program: Cleanslate\n"
             "action: sales\n"
-            "started: 2026-12-09 03:43:07\n"
+            "started: 2026-12-09 03:43:07.025\n"
             "delete 4 9a0c55e1 12.dat\n"
             "replace 180 0000005d cust.dat\n"
             "create 0 - odd %25%09name\n"
