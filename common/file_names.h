@@ -3,7 +3,8 @@
 // finds its file whatever the case, and wildcard patterns ("*" any run of
 // characters, "?" one character) match without regard to case. Patterns only
 // ever match ordinary files: never directories, devices or hidden files
-// (names starting with a dot).
+// (what the Env reports as hidden: names starting with a dot on POSIX, the
+// hidden and system attributes on Windows).
 
 #ifndef COMMON_FILE_NAMES_H_
 #define COMMON_FILE_NAMES_H_
@@ -25,7 +26,7 @@ bool SameName(std::string_view a, std::string_view b);
 bool MatchesPattern(std::string_view pattern, std::string_view name);
 
 // The ordinary, non-hidden files matching `pattern`, in byte order of their
-// names. A directory part before the last '/' is listed as given.
+// names. A folder part before the last separator is listed as given.
 std::vector<std::string> FindMatchingFiles(Env& env, std::string_view pattern);
 
 // The presence test: true when at least one ordinary file matches `pattern`.
