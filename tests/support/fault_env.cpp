@@ -63,7 +63,7 @@ class FaultRandomAccessFile : public common::RandomAccessFile {
 
 }  // namespace
 
-FaultEnv::FaultEnv(const std::string& root) : EnvWrapper(posix_), posix_(root) {}
+FaultEnv::FaultEnv(const std::string& root) : EnvWrapper(real_), real_(root) {}
 
 void FaultEnv::FailNext(FaultOp op, std::string path_part, int error_number, int skip,
                         std::size_t bytes_first) {
