@@ -12,6 +12,7 @@
 #include "cleanslate/staff_file.h"
 #include "cleanslate/supplier_file.h"
 #include "common/file_names.h"
+#include "common/paths.h"
 
 namespace cleanslate {
 
@@ -23,11 +24,9 @@ constexpr char kFinished[] = "FINISHED";
 // the data directory. A system without drive letters has no such file, so
 // there this step deletes nothing.
 void DeleteFollowUpList(common::Env& env) {
-#ifdef _WIN32
-  common::DeleteIfPresent(env, "c:\\followup.pt");
-#else
-  (void)env;
-#endif
+  if (const auto path = common::PathOnDrive('c', "followup.pt")) {
+    common::DeleteIfPresent(env, *path);
+  }
 }
 
 }  // namespace

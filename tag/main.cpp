@@ -2,19 +2,19 @@
 // with --terminal) on the terminal. Everything it reads and writes lies in
 // the current directory.
 
-#include <QApplication>
 #include <cstdlib>
 #include <iostream>
 #include <string>
 #include <vector>
 
-#include "common/posix_env.h"
-#include "common/qt/qt_messages.h"
+#include "common/default_env.h"
 #include "common/startup.h"
-#include "tag/qt/tag_qt_app.h"
+#include "common/terminal/console.h"
 #include "tag/terminal/tag_terminal.h"
+#include "tag/window_front_end.h"
 
 int main(int argc, char** argv) {
+  common::PrepareConsole();
   const common::ProgramInfo info{"tag", "Tag",
                                  "Edits the price tag layout of a Brillora store.",
                                  tag::kTerminalHelp};
@@ -22,17 +22,12 @@ int main(int argc, char** argv) {
   const auto decision = common::DecideStartup(args, info, std::getenv, std::cout, std::cerr);
   if (decision.exit_status) return *decision.exit_status;
 
-  common::PosixEnv env(".");
+  common::DefaultEnv env(".");
   if (decision.front_end == common::FrontEnd::kTerminal) {
     return tag::RunTagTerminal(env, std::cin, std::cout, std::cerr, info);
   }
 
   // The command line was read above; Qt sees none of it.
   int qt_argc = 1;
-  QApplication application(qt_argc, argv);
-  const QString title = QString::fromStdString(info.title);
-  common::QtMessages messages(title, [] { return QApplication::activeWindow(); });
-  tag::TagQtApp app(env, messages, title);
-  if (!app.Start()) return 1;
-  return app.Exec();
+  return tag::RunWindows(qt_argc, argv, env, info);
 }

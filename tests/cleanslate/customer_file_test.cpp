@@ -5,7 +5,7 @@
 #include <limits>
 
 #include "common/file_error.h"
-#include "common/posix_env.h"
+#include "common/default_env.h"
 #include "tests/cleanslate/fakes.h"
 
 namespace cleanslate {
@@ -36,7 +36,7 @@ std::string CustomerBytes(const Customer& c) {
 class CustomerFileTest : public ::testing::Test {
  protected:
   TempDir dir_;
-  common::PosixEnv env_{dir_.path()};
+  common::DefaultEnv env_{dir_.path()};
 };
 
 TEST_F(CustomerFileTest, SampleCustomerReplacesRecordOneOnly) {

@@ -11,7 +11,7 @@
 #include <QtTest>
 #include <sstream>
 
-#include "common/posix_env.h"
+#include "common/default_env.h"
 #include "common/qt/qt_messages.h"
 #include "tests/cleanslate/fakes.h"
 
@@ -57,7 +57,7 @@ class BoxAnswerer {
 struct Program {
   explicit Program(const TempDir& dir) : env(dir.path()) {}
 
-  common::PosixEnv env;
+  common::DefaultEnv env;
   FixedRandom random;
   FixedClock clock;
   common::QtWindowHost host;

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "common/posix_env.h"
+#include "common/default_env.h"
 #include "tests/cleanslate/fakes.h"
 
 namespace cleanslate {
@@ -32,7 +32,7 @@ const Supplier kZeroOut{"ZERO OUT", "Remove From File", "on Next Sort", "", "", 
 class SupplierFileTest : public ::testing::Test {
  protected:
   TempDir dir_;
-  common::PosixEnv env_{dir_.path()};
+  common::DefaultEnv env_{dir_.path()};
 };
 
 TEST_F(SupplierFileTest, WorkingSuppliersReplaceRecordsOneAndTwo) {

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "common/posix_env.h"
+#include "common/default_env.h"
 #include "tests/support/scripted_messages.h"
 #include "tests/support/temp_dir.h"
 #include "tests/tag/dept_fixture.h"
@@ -23,7 +23,7 @@ constexpr char kDefTagsBytes[] = "A1\r\nA2\r\nA3\r\nA4\r\nA5\r\nA6\r\n";
 class ChangeOrderTest : public ::testing::Test {
  protected:
   TempDir dir_;
-  common::PosixEnv env_{dir_.path()};
+  common::DefaultEnv env_{dir_.path()};
   ScriptedMessages messages_;
   FakeHost host_;
   std::unique_ptr<ChangeOrder> window_;
@@ -234,7 +234,7 @@ class UnsafeDepartmentTest : public ::testing::Test {
 };
 
 TEST_F(UnsafeDepartmentTest, TypedTextsAreRefusedAndNothingIsWritten) {
-  common::PosixEnv env(dir_.PathOf("data"));
+  common::DefaultEnv env(dir_.PathOf("data"));
   ChangeOrder window(env, messages_, host_);
   window.Form_Load();
   const std::string unsafe[] = {"../X", "..\\X", "***", "A?C", "C:X", "<A>", "\"AB",
@@ -253,7 +253,7 @@ TEST_F(UnsafeDepartmentTest, TypedTextsAreRefusedAndNothingIsWritten) {
 }
 
 TEST_F(UnsafeDepartmentTest, TheResetSkipsUnsafeNamesAndDeletesOnlyTheFileANameDenotes) {
-  common::PosixEnv env(dir_.PathOf("data"));
+  common::DefaultEnv env(dir_.PathOf("data"));
   dir_.Write(DataFile("dept.dat"), DeptFile({DeptRecord("***"), DeptRecord("?AT"),
                                              DeptRecord("../UP"), DeptRecord("GENTS")}));
   for (const char* name : {"GENtags.dat", "WATtags.dat", "DEFTAGS.dat"}) {

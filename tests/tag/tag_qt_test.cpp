@@ -12,7 +12,7 @@
 #include <deque>
 #include <memory>
 
-#include "common/posix_env.h"
+#include "common/default_env.h"
 #include "tag/qt/change_order_view.h"
 #include "tag/qt/form_tags_view.h"
 #include "tag/qt/tag_qt_app.h"
@@ -64,7 +64,7 @@ class TagWindowsTest : public QObject {
   QString Line(int row) { return Find<QListWidget>(form(), "List1")->item(row)->text(); }
 
   std::unique_ptr<testing_support::TempDir> dir_;
-  std::unique_ptr<common::PosixEnv> env_;
+  std::unique_ptr<common::DefaultEnv> env_;
   RecordedMessages messages_;
   std::unique_ptr<tag::TagQtApp> app_;
 };
@@ -72,7 +72,7 @@ class TagWindowsTest : public QObject {
 void TagWindowsTest::init() {
   dir_ = std::make_unique<testing_support::TempDir>();
   dir_->Write("dept.dat", tag::DeptFile({tag::DeptRecord("GENTS RINGS"), tag::DeptRecord("CAF\xC9")}));
-  env_ = std::make_unique<common::PosixEnv>(dir_->path());
+  env_ = std::make_unique<common::DefaultEnv>(dir_->path());
   messages_.texts.clear();
   app_ = std::make_unique<tag::TagQtApp>(*env_, messages_, "Tag");
   QVERIFY(app_->Start());

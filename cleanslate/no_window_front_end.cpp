@@ -1,0 +1,16 @@
+// The stand-in for the window front end in a build without windows: the
+// terminal front end, on the program's own console.
+
+#include <iostream>
+
+#include "cleanslate/terminal_view.h"
+#include "cleanslate/window_front_end.h"
+
+namespace cleanslate {
+
+int RunWindows(int /*argc*/, char** /*argv*/, common::Env& env, RandomSource& random,
+               Clock& clock) {
+  return RunTerminal(std::cin, std::cout, std::cerr, env, random, clock);
+}
+
+}  // namespace cleanslate
