@@ -39,6 +39,25 @@ bool ReadOnly(const std::wstring& full) {
          (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
+// True when another program holds `full` open without letting others delete
+// or rename it: what makes replacing or deleting a file fail with "access
+// denied" although it is not read-only.
+bool HeldOpen(const std::wstring& full) {
+  if (full.empty()) return false;
+  const HANDLE probe = ::CreateFileW(
+      full.c_str(), DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+      OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT | FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  if (probe == INVALID_HANDLE_VALUE) return ::GetLastError() == ERROR_SHARING_VIOLATION;
+  ::CloseHandle(probe);
+  return false;
+}
+
+// A read-only file is never changed, replaced or deleted, whatever rights
+// the user has: Windows refuses even administrators.
+void RequireWritable(const std::wstring& full, const std::string& shown, const char* action) {
+  if (ReadOnly(full)) throw FileError(action, shown, "it is read-only");
+}
+
 // The reason for a failed call, in the words the POSIX build uses where there
 // is one.
 std::string Reason(DWORD error, const std::wstring& full) {
@@ -48,7 +67,8 @@ std::string Reason(DWORD error, const std::wstring& full) {
     case ERROR_USER_MAPPED_FILE:
       return "it is in use by another program";
     case ERROR_ACCESS_DENIED:
-      return ReadOnly(full) ? "it is read-only" : "Permission denied";
+      if (ReadOnly(full)) return "it is read-only";
+      return HeldOpen(full) ? "it is in use by another program" : "Permission denied";
     case ERROR_FILE_NOT_FOUND:
     case ERROR_PATH_NOT_FOUND:
       return "No such file or directory";
@@ -327,6 +347,7 @@ std::unique_ptr<SequentialFile> WindowsEnv::OpenForReading(const std::string& pa
 }
 
 std::unique_ptr<RandomAccessFile> WindowsEnv::OpenForUpdate(const std::string& path) {
+  RequireWritable(Full(path), path, "open");
   const HANDLE handle =
       OpenOrdinaryFile(Full(path), path, GENERIC_READ | GENERIC_WRITE, OPEN_ALWAYS, "open");
   return std::make_unique<WindowsRandomAccessFile>(handle, path);
@@ -384,6 +405,7 @@ std::pair<std::string, std::unique_ptr<WritableFile>> WindowsEnv::CreateTempFile
 void WindowsEnv::RenameFile(const std::string& from, const std::string& to) {
   const std::wstring full_from = Full(from);
   const std::wstring full_to = Full(to);
+  RequireWritable(full_to, to, "write");
   const auto pending = final_attributes_.find(from);
   if (pending != final_attributes_.end()) {
     // The temporary file stops being hidden as it takes the place of `to`.
@@ -400,6 +422,7 @@ void WindowsEnv::RenameFile(const std::string& from, const std::string& to) {
 
 void WindowsEnv::RemoveFile(const std::string& path) {
   const std::wstring full = Full(path);
+  RequireWritable(full, path, "delete");
   if (!::DeleteFileW(full.c_str())) Fail("delete", path, full);
   final_attributes_.erase(path);
 }
