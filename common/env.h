@@ -128,6 +128,10 @@ class Env {
 class EnvWrapper : public Env {
  public:
   explicit EnvWrapper(Env& target) : target_(target) {}
+  // Copying would share the target by accident; wrapping another wrapper
+  // must say so: EnvWrapper(static_cast<Env&>(other)).
+  EnvWrapper(const EnvWrapper&) = delete;
+  EnvWrapper& operator=(const EnvWrapper&) = delete;
 
   std::vector<DirEntry> ListDirectory(const std::string& dir) override {
     return target_.ListDirectory(dir);
