@@ -5,11 +5,12 @@
 
 namespace cleanslate {
 
-void DeleteBudgetFiles(common::Env& env) { common::DeleteIfPresent(env, "*.bud"); }
+void DeleteBudgetFiles(common::Env& env) { common::DeleteIfPresent(env, kBudgetFilePattern); }
 
 void DeleteCheckbookFiles(common::Env& env) {
-  common::DeleteIfPresent(env, "cb*.dat");
-  common::DeleteIfPresent(env, "cb*.pt");
+  for (const std::string_view pattern : kCheckbookFilePatterns) {
+    common::DeleteIfPresent(env, pattern);
+  }
 }
 
 void WritePayablesCount(common::Env& env, std::string_view line) {

@@ -12,6 +12,8 @@
 namespace cleanslate {
 
 inline constexpr char kPayablesCountFile[] = "ap.ptn";
+inline constexpr char kBudgetFilePattern[] = "*.bud";
+inline constexpr std::string_view kCheckbookFilePatterns[] = {"cb*.dat", "cb*.pt"};
 
 // Deletes every "*.bud" file, when there is one.
 void DeleteBudgetFiles(common::Env& env);

@@ -1,5 +1,6 @@
 #include "cleanslate/category_resets.h"
 
+#include "cleanslate/action_runner.h"
 #include "cleanslate/bookkeeping_files.h"
 #include "cleanslate/customer_file.h"
 #include "cleanslate/envelope_file.h"
@@ -8,87 +9,170 @@
 #include "cleanslate/sales_files.h"
 #include "cleanslate/staff_file.h"
 #include "cleanslate/supplier_file.h"
+#include "common/number_text.h"
 
 namespace cleanslate {
 
 namespace {
 
+using common::Plan;
+
 constexpr char kSortNow[] =
     " You will have to run a SORT EVERYTHING immediatly to have Brillora work.";
 
-void Done(const ActionContext& context, const std::string& text) {
-  context.messages.ShowMessage(text, common::Buttons::kOk);
+std::string Records(std::int32_t count) {
+  return count < 1 ? std::string("no records") : "records 1 to " + std::to_string(count);
 }
 
-}  // namespace
+// Sales: the customer count is read and "cust.dat" opened before the first
+// deletion, so a missing or unreadable one stops the reset at once.
+void PlanSales(Plan& plan, const ActionContext& context) {
+  const std::int32_t count = ReadCustomerCount(context.env);
+  plan.Delete(kSalesFilePatterns);
+  plan.WriteRecords(kCustomerFile, CustomerRecord::kLength, 0,
+                    "sale links blanked in " + Records(count));
+}
 
-void ResetSalesFiles(const ActionContext& context, common::WindowHost& host) {
-  // Both customer files are reached before the first deletion: a missing or
-  // unreadable one then stops the reset before anything is lost.
+std::string RunSales(const ActionContext& context, common::WindowHost& host) {
   const std::int32_t count = ReadCustomerCount(context.env);
   common::RecordFile customers = OpenCustomerFile(context.env);
   DeleteSalesFiles(context.env);
   host.SetBusyPointer(false);
   BlankSaleLinks(customers, count);
   customers.Close();
-  Done(context, "The sales files have been zeroed.");
+  return "The sales files have been zeroed.";
 }
 
-void ResetPayablesFiles(const ActionContext& context) {
-  WritePayablesCount(context.env, "26");
-  Done(context, std::string("The accounts payable files have been zeroed.") + kSortNow);
+void PlanCustomers(Plan& plan, const ActionContext&) {
+  plan.WriteRecords(kCustomerFile, CustomerRecord::kLength, 1, "the sample customer as record 1");
+  plan.Write(kCustomerCountFile, kLineFileBytes);
+  plan.Write(kNoteCountFile, kLineFileBytes);
 }
 
-void ResetOrdersFiles(const ActionContext& context) {
-  WriteEmptyOrderFiles(context.env);
-  Done(context, std::string("The orders files have been zeroed.") + kSortNow);
-}
-
-void ResetBudgetFiles(const ActionContext& context) {
-  DeleteBudgetFiles(context.env);
-  Done(context, "The budget files have been zeroed.");
-}
-
-void ResetCheckbookFiles(const ActionContext& context) {
-  DeleteCheckbookFiles(context.env);
-  Done(context, "The checkbook files have been zeroed.");
-}
-
-void ResetCustomerFiles(const ActionContext& context) {
+std::string RunCustomers(const ActionContext& context, common::WindowHost&) {
   WriteSampleCustomer(context.env);
-  Done(context, std::string("The customer files have been zeroed.") + kSortNow);
+  return std::string("The customer files have been zeroed.") + kSortNow;
 }
 
-void ZeroCustomerBalances(const ActionContext& context) {
+void PlanPayables(Plan& plan, const ActionContext&) {
+  plan.Write(kPayablesCountFile, kLineFileBytes);
+}
+
+std::string RunPayables(const ActionContext& context, common::WindowHost&) {
+  WritePayablesCount(context.env, "26");
+  return std::string("The accounts payable files have been zeroed.") + kSortNow;
+}
+
+void PlanOrders(Plan& plan, const ActionContext&) {
+  plan.Write(kLastOrderFile, kLineFileBytes);
+  plan.Write(kOrderCountFile, kLineFileBytes);
+  plan.WriteRecords(kOrderFile, OrderRecord::kLength, 1, "an empty record 1");
+}
+
+std::string RunOrders(const ActionContext& context, common::WindowHost&) {
+  WriteEmptyOrderFiles(context.env);
+  return std::string("The orders files have been zeroed.") + kSortNow;
+}
+
+void PlanBalances(Plan& plan, const ActionContext& context) {
+  const std::int32_t count = ReadCustomerCount(context.env);
+  std::string detail = "balance set to 0.00 where it is not zero, in " + Records(count);
+  if (plan.detailed()) {
+    common::RecordFile customers = OpenCustomerFile(context.env);
+    detail += " (" + std::to_string(CountNonZeroBalances(customers, count)) + " records)";
+  }
+  plan.WriteRecords(kCustomerFile, CustomerRecord::kLength, 0, std::move(detail));
+}
+
+std::string RunBalances(const ActionContext& context, common::WindowHost&) {
   const std::int32_t count = ReadCustomerCount(context.env);
   common::RecordFile customers = OpenCustomerFile(context.env);
   ZeroBalances(customers, count);
   customers.Close();
-  Done(context, "The customer balances have been zeroed.");
+  return "The customer balances have been zeroed.";
 }
 
-void ResetInventoryFiles(const ActionContext& context) {
+void PlanInventory(Plan& plan, const ActionContext&) {
+  plan.WriteRecords(kInventoryFile, InventoryRecord::kLength, 1, "the sample item as record 1");
+  plan.Write(kInventoryCountFile, kLineFileBytes);
+}
+
+std::string RunInventory(const ActionContext& context, common::WindowHost&) {
   WriteSampleItem(context.env, context.random);
-  Done(context,
-       std::string("The inventory files have been zeroed.") + kSortNow +
-           " NOTE: there is one item in the inventory number 998-00001.  After you enter more "
-           "inventory, this item can be eliminated by entering 999 as the vendor number.");
+  return std::string("The inventory files have been zeroed.") + kSortNow +
+         " NOTE: there is one item in the inventory number 998-00001.  After you enter more "
+         "inventory, this item can be eliminated by entering 999 as the vendor number.";
 }
 
-void ResetSupplierFiles(const ActionContext& context) {
+void PlanSuppliers(Plan& plan, const ActionContext&) {
+  plan.WriteRecords(kSupplierFile, SupplierRecord::kLength, 2,
+                    "the working suppliers as records 1 and 2");
+  plan.Write(kSupplierCountFile, kLineFileBytes);
+}
+
+std::string RunSuppliers(const ActionContext& context, common::WindowHost&) {
   WriteWorkingSuppliers(context.env);
-  Done(context, std::string("The supplier files have been zeroed.") + kSortNow);
+  return std::string("The supplier files have been zeroed.") + kSortNow;
 }
 
-void ResetEnvelopeFiles(const ActionContext& context) {
+void PlanBudget(Plan& plan, const ActionContext&) { plan.Delete(kBudgetFilePattern); }
+
+std::string RunBudget(const ActionContext& context, common::WindowHost&) {
+  DeleteBudgetFiles(context.env);
+  return "The budget files have been zeroed.";
+}
+
+void PlanCheckbook(Plan& plan, const ActionContext&) { plan.Delete(kCheckbookFilePatterns); }
+
+std::string RunCheckbook(const ActionContext& context, common::WindowHost&) {
+  DeleteCheckbookFiles(context.env);
+  return "The checkbook files have been zeroed.";
+}
+
+void PlanEnvelopes(Plan& plan, const ActionContext&) {
+  plan.WriteRecords(kRepairFile, RepairRecord::kLength, 1, "the sample envelope as record 1");
+  plan.Write(kRepairCountFile, kLineFileBytes);
+  plan.DeleteFile(kEnvelopeNoteFile);
+  plan.DeleteFile(kEnvelopeNoteCountFile);
+}
+
+std::string RunEnvelopes(const ActionContext& context, common::WindowHost&) {
   WriteEnvelopeSeed(context.env);
   DeleteEnvelopeNotes(context.env);
-  Done(context, "The envelope files have been zeroed.");
+  return "The envelope files have been zeroed.";
 }
 
-void ResetStaffFiles(const ActionContext& context) {
-  WriteStaffSlots(context.env);
-  Done(context, "The staff files have been zeroed.");
+void PlanStaff(Plan& plan, const ActionContext&) {
+  plan.WriteRecords(kStaffFile, StaffRecord::kLength, kStaffSlots, "the 26 staff slots");
 }
+
+std::string RunStaff(const ActionContext& context, common::WindowHost&) {
+  WriteStaffSlots(context.env);
+  return "The staff files have been zeroed.";
+}
+
+}  // namespace
+
+void RunCategoryReset(const CategoryReset& reset, const ActionContext& context,
+                      common::WindowHost& host) {
+  common::Plan plan(context.env);
+  reset.plan(plan, context);
+  std::string done;
+  RunAction(context, plan, reset.backup_name,
+            [&](const ActionContext& inner) { done = reset.run(inner, host); });
+  context.messages.ShowMessage(done, common::Buttons::kOk);
+}
+
+const CategoryReset kSalesReset{"sales", PlanSales, RunSales};
+const CategoryReset kCustomersReset{"customers", PlanCustomers, RunCustomers};
+const CategoryReset kPayablesReset{"payables", PlanPayables, RunPayables};
+const CategoryReset kOrdersReset{"orders", PlanOrders, RunOrders};
+const CategoryReset kBalancesReset{"balances", PlanBalances, RunBalances};
+const CategoryReset kInventoryReset{"inventory", PlanInventory, RunInventory};
+const CategoryReset kSuppliersReset{"suppliers", PlanSuppliers, RunSuppliers};
+const CategoryReset kBudgetReset{"budget", PlanBudget, RunBudget};
+const CategoryReset kCheckbookReset{"checkbook", PlanCheckbook, RunCheckbook};
+const CategoryReset kEnvelopesReset{"envelopes", PlanEnvelopes, RunEnvelopes};
+const CategoryReset kStaffReset{"staff", PlanStaff, RunStaff};
 
 }  // namespace cleanslate

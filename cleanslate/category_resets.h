@@ -1,42 +1,60 @@
-// The category resets: each starts one category of data files over, shows
-// its completion message and returns; the window logic asks the category's
-// confirmation before and ends the program after. A file error throws
-// FileError and leaves what was done before it.
+// The category resets: each starts one category of data files over. A reset
+// is stated twice over the same files: its plan (every file it deletes,
+// rewrites or creates, worked out before anything changes) and its run,
+// which makes the change inside the transaction and returns the completion
+// message that the dispatcher shows once every file is safe on the disk.
 
 #ifndef CLEANSLATE_CATEGORY_RESETS_H_
 #define CLEANSLATE_CATEGORY_RESETS_H_
 
+#include <string>
+
 #include "cleanslate/action_context.h"
+#include "common/transaction_plan.h"
 #include "common/window_host.h"
 
 namespace cleanslate {
 
+struct CategoryReset {
+  const char* backup_name;  // names the backup folder: "sales"
+  // Adds every file the reset changes. Throws FileError when a file it must
+  // read first ("cust.pt") is missing or cannot be read.
+  void (*plan)(common::Plan& plan, const ActionContext& context);
+  // The reset itself, through context.env. Throws FileError.
+  std::string (*run)(const ActionContext& context, common::WindowHost& host);
+};
+
 // Deletes the sales files and blanks the sale links of every customer that
-// "cust.pt" counts. Restores the normal pointer before the customer walk.
-// "cust.pt" is read and "cust.dat" opened before anything is deleted, so a
-// missing "cust.pt" stops the reset with nothing changed.
-void ResetSalesFiles(const ActionContext& context, common::WindowHost& host);
-// "ap.ptn" rewritten with "26"; "ap.dat" is not touched.
-void ResetPayablesFiles(const ActionContext& context);
-// "lastord.dat", "order.pt" and record 1 of "order.dat" written empty.
-void ResetOrdersFiles(const ActionContext& context);
-// Every "*.bud" file deleted.
-void ResetBudgetFiles(const ActionContext& context);
-// Every "cb*.dat" and "cb*.pt" file deleted.
-void ResetCheckbookFiles(const ActionContext& context);
+// "cust.pt" counts; the normal pointer comes back before the customer walk.
+extern const CategoryReset kSalesReset;
 // The sample customer as record 1, one customer and one note counted.
-void ResetCustomerFiles(const ActionContext& context);
+extern const CategoryReset kCustomersReset;
+// "ap.ptn" rewritten with "26"; "ap.dat" is not touched.
+extern const CategoryReset kPayablesReset;
+// "lastord.dat", "order.pt" and record 1 of "order.dat" written empty.
+extern const CategoryReset kOrdersReset;
 // Every counted customer's balance set to "0.00"; nothing else changes.
-// A missing "cust.pt" stops it with nothing changed.
-void ZeroCustomerBalances(const ActionContext& context);
+extern const CategoryReset kBalancesReset;
 // The sample item 998-00001 as record 1, the counts set to 0.
-void ResetInventoryFiles(const ActionContext& context);
+extern const CategoryReset kInventoryReset;
 // The working suppliers 998 and 999 as records 1 and 2.
-void ResetSupplierFiles(const ActionContext& context);
+extern const CategoryReset kSuppliersReset;
+// Every "*.bud" file deleted.
+extern const CategoryReset kBudgetReset;
+// Every "cb*.dat" and "cb*.pt" file deleted.
+extern const CategoryReset kCheckbookReset;
 // The sample envelope as record 1; the envelope notes deleted.
-void ResetEnvelopeFiles(const ActionContext& context);
-// The 26 staff slots rewritten. Asks nothing before.
-void ResetStaffFiles(const ActionContext& context);
+extern const CategoryReset kEnvelopesReset;
+// The 26 staff slots rewritten.
+extern const CategoryReset kStaffReset;
+
+// Plans `reset`, runs it in a transaction and, once every file is safe,
+// shows its completion message. Throws FileError with every file put back.
+void RunCategoryReset(const CategoryReset& reset, const ActionContext& context,
+                      common::WindowHost& host);
+
+// An upper bound of the size of the small line files the resets write.
+inline constexpr std::uint64_t kLineFileBytes = 512;
 
 }  // namespace cleanslate
 

@@ -1,5 +1,7 @@
 #include "cleanslate/confirmations.h"
 
+#include "cleanslate/action_runner.h"
+#include "cleanslate/category_resets.h"
 #include "cleanslate/lock_marker.h"
 
 namespace cleanslate {
@@ -24,7 +26,9 @@ void LockZeroing(const ActionContext& context) {
       "you will not be able to zero the files from this time on.)",
       Buttons::kYesNo, Icon::kQuestion);
   if (answer == Answer::kYes) {
-    WriteLockMarker(context.env);
+    common::Plan plan(context.env);
+    plan.Write(kLockMarker, kLineFileBytes);
+    RunAction(context, plan, "lock", [](const ActionContext& inner) { WriteLockMarker(inner.env); });
     context.messages.ShowMessage("You will not be able to zero the files from this time on",
                                  Buttons::kOk);
   } else {

@@ -60,6 +60,15 @@ void ZeroBalances(common::RecordFile& customers, std::int32_t count) {
   }
 }
 
+std::int32_t CountNonZeroBalances(common::RecordFile& customers, std::int32_t count) {
+  const std::int32_t last = LastRecordToWalk(customers, count);
+  std::int32_t found = 0;
+  for (std::int32_t n = 1; n <= last; ++n) {
+    if (common::LeadingNumber(customers.read(n).Get(R::Balance)) != 0) ++found;
+  }
+  return found;
+}
+
 void WriteSampleCustomer(common::Env& env) {
   CustomerRecord record;
   record.Set(R::LastName, "SAMPLER");

@@ -81,6 +81,10 @@ void BlankSaleLinks(common::RecordFile& customers, std::int32_t count);
 // not zero, and writes back only those. Same bounds as BlankSaleLinks.
 void ZeroBalances(common::RecordFile& customers, std::int32_t count);
 
+// How many of records 1 to `count` have a balance that is not zero; the
+// same bounds as ZeroBalances, which rewrites just those.
+std::int32_t CountNonZeroBalances(common::RecordFile& customers, std::int32_t count);
+
 // The one sample customer of the customer reset: record 1 of "cust.dat"
 // (later records stay), "cust.pt" declaring one customer and "note.pt"
 // declaring one note.

@@ -1,5 +1,7 @@
 #include "cleanslate/full_reset.h"
 
+#include "cleanslate/action_runner.h"
+#include "cleanslate/category_resets.h"
 #include "cleanslate/customer_file.h"
 #include "cleanslate/department_file.h"
 #include "cleanslate/envelope_file.h"
@@ -11,6 +13,7 @@
 #include "cleanslate/small_files.h"
 #include "cleanslate/staff_file.h"
 #include "cleanslate/supplier_file.h"
+#include "common/department_record.h"
 #include "common/file_names.h"
 #include "common/paths.h"
 
@@ -20,16 +23,70 @@ namespace {
 
 constexpr char kFinished[] = "FINISHED";
 
+constexpr std::string_view kFirstDeletion[] = {"*.yes", "*.dat",       "*.pt",
+                                               "*.ptn", "reportl.ast", "custph.srt"};
+constexpr std::string_view kSecondDeletion[] = {"*.day", "*.ptr", "*.pt", "*.dat"};
+
 // The store product keeps a follow-up list at the root of drive C, outside
 // the data directory. A system without drive letters has no such file, so
 // there this step deletes nothing.
+std::optional<std::string> FollowUpList() { return common::PathOnDrive('c', "followup.pt"); }
+
 void DeleteFollowUpList(common::Env& env) {
-  if (const auto path = common::PathOnDrive('c', "followup.pt")) {
-    common::DeleteIfPresent(env, *path);
-  }
+  if (const auto path = FollowUpList()) common::DeleteIfPresent(env, *path);
 }
 
+// The files of the initial data set and their sizes, in the order of the
+// steps that write them.
+struct InitialFile {
+  const char* name;
+  std::uint64_t bytes;
+};
+
+constexpr std::uint64_t kLine = kLineFileBytes;
+const InitialFile kInitialFiles[] = {
+    {"prtfont.siz", kLine},
+    {"nextslip.num", kLine},
+    {"nextck.num", kLine},
+    {kSupplierFile, 5 * SupplierRecord::kLength},
+    {kSupplierCountFile, kLine},
+    {kInventoryFile, InventoryRecord::kLength},
+    {kInventoryCountFile, kLine},
+    {kWideInventoryFile, kLine},
+    {kCustomerFile, 3 * CustomerRecord::kLength},
+    {kCustomerCountFile, kLine},
+    {kNoteCountFile, kLine},
+    {kRepairFile, RepairRecord::kLength},
+    {kRepairCountFile, kLine},
+    {kStaffFile, kStaffSlots * StaffRecord::kLength},
+    {kInvoiceFile, InvoiceRecord::kLength},
+    {kInvoiceCountFile, kLine},
+    {common::kDepartmentFile, 30 * common::DepartmentRecord::kLength},
+    {"lastbu.dat", kLine},
+    {"taxrate.dat", kLine},
+    {"tag.dat", kLine},
+    {kLedgerFile, 78 * LedgerAccountRecord::kLength},
+    {kLedgerCountFile, kLine},
+    {kLastOrderFile, kLine},
+    {kOrderCountFile, kLine},
+    {kOrderFile, OrderRecord::kLength},
+    {kSettingsFile, SettingsRecord::kLength},
+    {"letter.dat", kLine},
+    {kNoteFile, NoteRecord::kLength},
+    {"CONVERT.ONE", kLine},
+};
+
 }  // namespace
+
+void PlanFullReset(common::Plan& plan, const ActionContext&) {
+  plan.Delete(kFirstDeletion);
+  if (const auto path = FollowUpList()) plan.Delete(*path);
+  plan.Delete(kSecondDeletion);
+  plan.DeleteFile(kStaffFile);
+  plan.DeleteFile(kSettingsFile);
+  plan.DeleteFile(kOldStaffFile);
+  for (const InitialFile& file : kInitialFiles) plan.Write(file.name, file.bytes);
+}
 
 void FullReset(const ActionContext& context, common::WindowHost& host) {
   common::Env& env = context.env;
@@ -37,11 +94,16 @@ void FullReset(const ActionContext& context, common::WindowHost& host) {
 
   // Every data file goes first, the tag layout files and "staff.dat" with the
   // other ".dat" files.
-  common::DeleteIfPresent(env, {"*.yes", "*.dat", "*.pt", "*.ptn", "reportl.ast", "custph.srt"});
+  common::DeleteIfPresent(env, kFirstDeletion);
   DeleteFollowUpList(env);
   WritePrinterFontSize(env);
   host.ProcessPendingEvents();
-  common::DeleteIfPresent(env, {"*.day", "*.ptr", "*.pt", "*.dat"});
+  common::DeleteIfPresent(env, kSecondDeletion);
+  // Two files that no pattern reaches are written as records; without
+  // going first they would keep old bytes past the new ones (former staff
+  // beyond slot 26, an older settings record's tail).
+  common::DeleteIfPresent(env, kStaffFile);
+  common::DeleteIfPresent(env, kSettingsFile);
   host.ProcessPendingEvents();
 
   // The initial data set, in a fixed order.
@@ -72,6 +134,13 @@ void FullReset(const ActionContext& context, common::WindowHost& host) {
   host.ProcessPendingEvents();
   host.SetBusyPointer(false);
   host.EndProgram();
+}
+
+void RunFullReset(const ActionContext& context, common::WindowHost& host) {
+  common::Plan plan(context.env);
+  PlanFullReset(plan, context);
+  RunAction(context, plan, "everything",
+            [&](const ActionContext& inner) { FullReset(inner, host); });
 }
 
 }  // namespace cleanslate

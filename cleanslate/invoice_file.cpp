@@ -10,9 +10,6 @@ namespace cleanslate {
 
 namespace {
 
-constexpr char kInvoiceFile[] = "invoice.dat";
-constexpr char kInvoiceCountFile[] = "invoice.ptn";
-
 // The file starts with one empty invoice.
 constexpr std::int32_t kInvoiceCount = 1;
 

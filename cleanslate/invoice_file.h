@@ -9,6 +9,9 @@
 
 namespace cleanslate {
 
+inline constexpr char kInvoiceFile[] = "invoice.dat";
+inline constexpr char kInvoiceCountFile[] = "invoice.ptn";
+
 class InvoiceRecord : public common::FixedRecord<148> {
  public:
   using FixedRecord::FixedRecord;

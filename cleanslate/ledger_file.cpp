@@ -11,9 +11,6 @@ namespace cleanslate {
 
 namespace {
 
-constexpr char kLedgerFile[] = "ap.dat";
-constexpr char kLedgerCountFile[] = "ap.ptn";
-
 struct SeedAccount {
   const char* ledger_number;
   const char* name;

@@ -10,6 +10,9 @@
 
 namespace cleanslate {
 
+inline constexpr char kLedgerFile[] = "ap.dat";
+inline constexpr char kLedgerCountFile[] = "ap.ptn";
+
 class LedgerAccountRecord : public common::FixedRecord<100> {
  public:
   using FixedRecord::FixedRecord;

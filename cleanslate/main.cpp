@@ -7,14 +7,43 @@
 #include <string>
 #include <vector>
 
+#include "cleanslate/action_runner.h"
+#include "cleanslate/choices.h"
 #include "cleanslate/clock.h"
 #include "cleanslate/program_info.h"
 #include "cleanslate/random_source.h"
 #include "cleanslate/terminal_view.h"
 #include "cleanslate/window_front_end.h"
+#include "common/backup_commands.h"
 #include "common/default_env.h"
 #include "common/startup.h"
 #include "common/terminal/console.h"
+#include "common/terminal/terminal_io.h"
+#include "common/terminal/terminal_messages.h"
+
+namespace {
+
+int RunPlan(const common::StartupDecision& decision, common::Env& env,
+            cleanslate::RandomSource& random, cleanslate::Clock& clock) {
+  const common::ProgramInfo& info = cleanslate::CleanslateInfo();
+  const std::string text = decision.argument.value_or("");
+  const std::optional<int> number = cleanslate::ChoiceNumber(text);
+  const int count = static_cast<int>(cleanslate::Choices().size());
+  if (!number || *number < 1 || *number > count) {
+    std::cerr << info.command << ": --plan needs a line number from 1 to " << count << ", not '"
+              << text << "'\n";
+    return 2;
+  }
+  common::TerminalIo io(std::cin, std::cout);
+  common::TerminalMessages messages(io, info.title);
+  return common::RunReportingErrors(info, std::cout, std::cerr, [&] {
+    cleanslate::PrintChoicePlan(*number, cleanslate::ActionContext{env, messages, random, clock},
+                                std::cout);
+    return 0;
+  });
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
   common::PrepareConsole();
@@ -27,10 +56,22 @@ int main(int argc, char** argv) {
   common::DefaultEnv env(".");
   cleanslate::SystemRandomSource random;
   cleanslate::SystemClock clock(env);
+  // QApplication takes only the program name: the arguments are ours.
+  int qt_argc = 1;
+  if (decision.option == "--list-backups") {
+    return common::RunReportingErrors(info, std::cout, std::cerr, [&] {
+      common::PrintBackups(env, cleanslate::kBackupFolder, std::cout);
+      return 0;
+    });
+  }
+  if (decision.option == "--restore") {
+    return decision.front_end == common::FrontEnd::kTerminal
+               ? cleanslate::RunRestoreTerminal(env, decision.argument)
+               : cleanslate::RunRestoreWindow(qt_argc, argv, env, decision.argument);
+  }
+  if (decision.option == "--plan") return RunPlan(decision, env, random, clock);
   if (decision.front_end == common::FrontEnd::kTerminal) {
     return cleanslate::RunTerminal(std::cin, std::cout, std::cerr, env, random, clock);
   }
-  // QApplication takes only the program name: the arguments are ours.
-  int qt_argc = 1;
   return cleanslate::RunWindows(qt_argc, argv, env, random, clock);
 }

@@ -1,11 +1,13 @@
 #include "cleanslate/makefile_window.h"
 
-#include <iterator>
+#include <string>
 
-#include "cleanslate/category_resets.h"
+#include "cleanslate/action_runner.h"
+#include "cleanslate/choices.h"
 #include "cleanslate/confirmations.h"
 #include "cleanslate/full_reset.h"
 #include "cleanslate/lock_marker.h"
+#include "common/backup_commands.h"
 #include "common/number_text.h"
 
 namespace cleanslate {
@@ -15,46 +17,6 @@ namespace {
 using common::Answer;
 using common::Buttons;
 using common::Icon;
-
-using Action = void (*)(const ActionContext&, common::WindowHost&);
-
-// The choice table. A category choice has an action, and a sentence when it
-// asks the category confirmation first; the last three are dispatched by
-// their index.
-struct Choice {
-  const char* line;
-  const char* sentence;
-  Action action;
-};
-
-template <void (*Reset)(const ActionContext&)>
-void Run(const ActionContext& context, common::WindowHost&) {
-  Reset(context);
-}
-
-constexpr int kFullResetChoice = 11;
-constexpr int kLockChoice = 12;
-constexpr int kLeaveChoice = 13;
-
-constexpr Choice kChoices[] = {
-    {"Zero sales files", "All sales files will be erased.", ResetSalesFiles},
-    {"Zero customers files", "All customer files will be erased.", Run<ResetCustomerFiles>},
-    {"Zero A/P invoice files", "All accounts payable files will be erased.",
-     Run<ResetPayablesFiles>},
-    {"Zero orders files", "All order files will be erased.", Run<ResetOrdersFiles>},
-    {"Zero customers balances only", "All charge account balances will be zeroed.",
-     Run<ZeroCustomerBalances>},
-    {"Zero inventory files", "All inventory files will be erased.", Run<ResetInventoryFiles>},
-    {"Zero suppliers files", "All supplier files will be erased.", Run<ResetSupplierFiles>},
-    {"Zero budget files", "All budget files will be erased.", Run<ResetBudgetFiles>},
-    {"Zero checkbook files", "All checkbook files will be erased.", Run<ResetCheckbookFiles>},
-    {"Zero envelope files", "All envelope files will be erased.", Run<ResetEnvelopeFiles>},
-    {"Zero staff files", nullptr, Run<ResetStaffFiles>},
-    {"Zero everything", nullptr, nullptr},
-    {"No more zeroing (This will cancel this program)", nullptr, nullptr},
-    {"Don't zero anything", nullptr, nullptr},
-};
-constexpr int kChoiceCount = static_cast<int>(std::size(kChoices));
 
 constexpr char kLocked[] =
     "The Zero Files Function has been locked.\r\rIf you want to reactivate it\r"
@@ -74,6 +36,8 @@ MakefileWindow::MakefileWindow(const ActionContext& context, common::WindowHost&
     : context_(context), host_(host) {}
 
 void MakefileWindow::Form_Load() {
+  // A run that a crash or a kill interrupted is put back before anything else.
+  common::RecoverAtStart(context_.env, context_.messages, {kBackupFolder, kTagBackupFolder});
   if (ZeroingLocked(context_.env)) {
     context_.messages.ShowMessage(kLocked, Buttons::kOk);
     host_.EndProgram();
@@ -86,7 +50,7 @@ void MakefileWindow::Form_Load() {
   }
   visible_ = true;
   List1.lines.clear();
-  for (const Choice& choice : kChoices) List1.lines.push_back(choice.line);
+  for (const Choice& choice : Choices()) List1.lines.push_back(choice.line);
   List1.visible = true;
   host_.ProcessPendingEvents();
 }
@@ -100,40 +64,39 @@ void MakefileWindow::List1_Click() {
 }
 
 void MakefileWindow::Dispatch(int choice_index) {
-  if (choice_index >= 0 && choice_index < kChoiceCount && kChoices[choice_index].action) {
-    const Choice& choice = kChoices[choice_index];
-    if (choice.sentence != nullptr &&
-        !ConfirmCategory(context_.messages, host_, choice.sentence)) {
-      return;  // the program has ended
-    }
-    choice.action(context_, host_);
-    host_.EndProgram();
+  const auto choices = Choices();
+  if (choice_index < 0 || choice_index >= static_cast<int>(choices.size())) {
+    context_.messages.ShowMessage(
+        "Choice # " + common::NumberText(choice_index) + " has not been programmed yet.",
+        Buttons::kOk);
+    List1.visible = true;
+    host_.SetBusyPointer(false);
     return;
   }
-  switch (choice_index) {
-    case kFullResetChoice:
+  const Choice& choice = choices[static_cast<std::size_t>(choice_index)];
+  switch (choice.kind) {
+    case ChoiceKind::kCategory: {
+      if (choice.sentence != nullptr &&
+          !ConfirmCategory(context_.messages, host_, choice.sentence)) {
+        return;  // the program has ended
+      }
+      RunCategoryReset(*choice.reset, context_, host_);
+      break;
+    }
+    case ChoiceKind::kFullReset:
       if (context_.messages.ShowMessage(kFullResetWarning, Buttons::kYesNo, Icon::kQuestion,
                                         Answer::kNo) == Answer::kYes) {
-        FullReset(context_, host_);
+        RunFullReset(context_, host_);
       }
-      host_.EndProgram();
-      return;
-    case kLockChoice:
+      break;
+    case ChoiceKind::kLock:
       LockZeroing(context_);
-      host_.EndProgram();
-      return;
-    case kLeaveChoice:
+      break;
+    case ChoiceKind::kLeave:
       host_.SetBusyPointer(false);
-      host_.EndProgram();
-      return;
-    default:
-      context_.messages.ShowMessage(
-          "Choice # " + common::NumberText(choice_index) + " has not been programmed yet.",
-          Buttons::kOk);
-      List1.visible = true;
-      host_.SetBusyPointer(false);
-      return;
+      break;
   }
+  host_.EndProgram();
 }
 
 }  // namespace cleanslate

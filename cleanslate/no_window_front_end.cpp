@@ -13,4 +13,9 @@ int RunWindows(int /*argc*/, char** /*argv*/, common::Env& env, RandomSource& ra
   return RunTerminal(std::cin, std::cout, std::cerr, env, random, clock);
 }
 
+int RunRestoreWindow(int /*argc*/, char** /*argv*/, common::Env& env,
+                     const std::optional<std::string>& name) {
+  return RunRestoreTerminal(env, name);
+}
+
 }  // namespace cleanslate

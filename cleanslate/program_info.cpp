@@ -19,7 +19,19 @@ const common::ProgramInfo& CleanslateInfo() {
       "  Any other text is refused and the question asked again. Messages with\n"
       "  only OK wait for Enter; a category question takes y, n or c (cancel).\n"
       "  Example, resetting the budget files by script:\n"
-      "    printf 'y\\n8\\ny\\n\\n' | cleanslate --terminal\n"};
+      "    printf 'y\\n8\\ny\\n\\n' | cleanslate --terminal\n"
+      "Every choice keeps the files it changes in a backup folder of\n"
+      "\"cleanslate-backups\" (the newest five of each choice), and happens whole\n"
+      "or not at all: after a failure, or at the next start after a crash,\n"
+      "every file is put back as it was.\n",
+      {{"--list-backups", common::ProgramOption::Argument::kNone,
+        "   list the backups, newest first, and end"},
+       {"--restore", common::ProgramOption::Argument::kOptional,
+        "[NAME]  put back the files of the backup NAME (the newest when none is\n"
+        "                   named) after a question; the restore can be undone in turn"},
+       {"--plan", common::ProgramOption::Argument::kRequired,
+        "N       print what choice N of the list would delete, rewrite or create,\n"
+        "                   and change nothing"}}};
   return info;
 }
 

@@ -4,12 +4,6 @@
 
 namespace cleanslate {
 
-namespace {
-
-constexpr char kSettingsFile[] = "brillora.ini";
-
-}  // namespace
-
 void WriteSettingsRecord(common::Env& env) {
   common::RecordFile file(env, kSettingsFile, SettingsRecord::kLength);
   SettingsRecord record;

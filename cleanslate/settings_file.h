@@ -9,6 +9,8 @@
 
 namespace cleanslate {
 
+inline constexpr char kSettingsFile[] = "brillora.ini";
+
 class SettingsRecord : public common::FixedRecord<31> {
  public:
   using FixedRecord::FixedRecord;

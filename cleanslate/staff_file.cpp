@@ -13,13 +13,12 @@ namespace {
 using R = StaffRecord;
 
 constexpr std::string_view kLetters = "ABCDEFGHIJKLMNOPQRSTUVWXYZ";
-constexpr std::int32_t kSlots = 26;
 
 // Fills and writes the 26 slots into `record`, which holds what every slot
 // shares. `blank_extras` sets Extra1 to Extra8 blank in every slot.
 void WriteSlots(common::Env& env, StaffRecord& record, bool blank_extras) {
   common::RecordFile file(env, kStaffFile, R::kLength);
-  for (std::int32_t n = 1; n <= kSlots; ++n) {
+  for (std::int32_t n = 1; n <= kStaffSlots; ++n) {
     record.Set(R::Letter, kLetters.substr(static_cast<std::size_t>(n - 1), 1));
     record.Set(R::Name, "");
     record.Set(R::Password, "");

@@ -13,6 +13,7 @@ namespace cleanslate {
 
 inline constexpr char kStaffFile[] = "staff.hhh";
 inline constexpr char kOldStaffFile[] = "staff.dat";
+inline constexpr std::int32_t kStaffSlots = 26;
 
 class StaffRecord : public common::FixedRecord<149> {
  public:

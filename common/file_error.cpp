@@ -24,4 +24,10 @@ FileError FileError::FromErrno(std::string action, std::string file, int error_n
   return FileError(std::move(action), std::move(file), std::strerror(error_number));
 }
 
+FileError FileError::WithNote(const std::string& note) const {
+  FileError error = *this;
+  static_cast<std::runtime_error&>(error) = std::runtime_error(std::string(what()) + ". " + note);
+  return error;
+}
+
 }  // namespace common

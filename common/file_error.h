@@ -22,6 +22,10 @@ class FileError : public std::runtime_error {
   const std::string& file() const { return file_; }
   const std::string& reason() const { return reason_; }
 
+  // The same error with a sentence added to its message, saying what
+  // became of the files: "Every file has been put back as it was."
+  FileError WithNote(const std::string& note) const;
+
  private:
   std::string action_;
   std::string file_;

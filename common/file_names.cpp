@@ -69,7 +69,7 @@ void DeleteIfPresent(Env& env, std::string_view pattern) {
   for (const std::string& path : FindMatchingFiles(env, pattern)) env.RemoveFile(path);
 }
 
-void DeleteIfPresent(Env& env, std::initializer_list<std::string_view> patterns) {
+void DeleteIfPresent(Env& env, std::span<const std::string_view> patterns) {
   for (const std::string_view pattern : patterns) {
     if (HasFolderPart(pattern)) {
       // Patterns in other directories need listings of their own.

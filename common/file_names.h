@@ -10,11 +10,13 @@
 #define COMMON_FILE_NAMES_H_
 
 #include <initializer_list>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "common/env.h"
+#include "common/paths.h"  // HasFolderPart, for the callers of the patterns
 
 namespace common {
 
@@ -40,7 +42,10 @@ void DeleteIfPresent(Env& env, std::string_view pattern);
 // The same for several patterns in the data directory, in their order, with
 // one listing of the directory: a file matching two patterns goes with the
 // first. For long lists in large directories.
-void DeleteIfPresent(Env& env, std::initializer_list<std::string_view> patterns);
+void DeleteIfPresent(Env& env, std::span<const std::string_view> patterns);
+inline void DeleteIfPresent(Env& env, std::initializer_list<std::string_view> patterns) {
+  DeleteIfPresent(env, std::span<const std::string_view>(patterns.begin(), patterns.size()));
+}
 
 // The path under which `name` exists, whatever its letter case: the entry of
 // exactly that case when there is one, else the first case-insensitive match

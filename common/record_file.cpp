@@ -29,7 +29,7 @@ RecordFile::RecordFile(Env& env, std::string_view name, std::size_t record_lengt
 RecordFile::~RecordFile() {
   try {
     if (file_) Flush();
-  } catch (const FileError&) {
+  } catch (...) {
     // The caller is already leaving on another error, or did not call Close().
   }
 }

@@ -17,8 +17,9 @@ void PrintHelp(const ProgramInfo& info, std::ostream& out) {
       << "  --terminal  run in the terminal instead of a window (the default when\n"
       << "              no graphical display is available)\n"
       << "  --help      show this help and end\n"
-      << "  --version   show the version and end\n\n"
-      << info.terminal_help;
+      << "  --version   show the version and end\n";
+  for (const ProgramOption& option : info.options) out << "  " << option.name << " " << option.help << "\n";
+  out << "\n" << info.terminal_help;
   if (!info.terminal_help.empty() && info.terminal_help.back() != '\n') out << "\n";
   out << "\nExit status: 0 when the program ends as designed, 1 after a file error,\n"
       << "2 for a wrong command line.\n";
@@ -62,7 +63,8 @@ StartupDecision DecideStartup(const std::vector<std::string>& args, const Progra
                               std::ostream& out, std::ostream& err) {
   StartupDecision decision;
   bool terminal = false;
-  for (const std::string& arg : args) {
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
     if (arg == "--help" || arg == "-h") {
       PrintHelp(info, out);
       decision.exit_status = 0;
@@ -75,6 +77,23 @@ StartupDecision DecideStartup(const std::vector<std::string>& args, const Progra
     }
     if (arg == "--terminal") {
       terminal = true;
+      continue;
+    }
+    const ProgramOption* option = nullptr;
+    for (const ProgramOption& each : info.options) {
+      if (each.name == arg) option = &each;
+    }
+    if (option != nullptr && decision.option.empty()) {
+      decision.option = option->name;
+      const bool next_is_value = i + 1 < args.size() && !args[i + 1].starts_with("--");
+      if (option->argument != ProgramOption::Argument::kNone && next_is_value) {
+        decision.argument = args[++i];
+      } else if (option->argument == ProgramOption::Argument::kRequired) {
+        err << info.command << ": " << arg << " needs a value\n"
+            << "Try '" << info.command << " --help'.\n";
+        decision.exit_status = 2;
+        return decision;
+      }
       continue;
     }
     err << info.command << ": unknown argument '" << arg << "'\n"

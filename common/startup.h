@@ -14,11 +14,21 @@
 
 namespace common {
 
+// A command-line option of one program beyond the common ones
+// ("--restore [NAME]"): it runs instead of the program's windows.
+struct ProgramOption {
+  enum class Argument { kNone, kOptional, kRequired };
+  std::string name;  // "--restore"
+  Argument argument = Argument::kNone;
+  std::string help;  // "[NAME]  puts back ..." as printed after the name
+};
+
 struct ProgramInfo {
   std::string command;  // "cleanslate"
   std::string title;    // "Cleanslate", the title of its messages
   std::string summary;  // one sentence on what it does
   std::string terminal_help;  // how its terminal mode is driven
+  std::vector<ProgramOption> options = {};
 };
 
 enum class FrontEnd { kWindows, kTerminal };
@@ -26,6 +36,8 @@ enum class FrontEnd { kWindows, kTerminal };
 struct StartupDecision {
   FrontEnd front_end = FrontEnd::kWindows;
   std::optional<int> exit_status;  // set when the program ends here
+  std::string option;                   // one of the program's options, or ""
+  std::optional<std::string> argument;  // its argument
 };
 
 // Whether the windows can be shown.

@@ -3,8 +3,10 @@
 #include <QApplication>
 #include <iostream>
 
+#include "cleanslate/action_runner.h"
 #include "cleanslate/program_info.h"
 #include "cleanslate/qt/makefile_view.h"
+#include "common/backup_commands.h"
 #include "common/qt/qt_messages.h"
 #include "common/qt/qt_window_host.h"
 
@@ -27,6 +29,18 @@ int RunWindows(int argc, char** argv, common::Env& env, RandomSource& random, Cl
   if (host.ended()) return 0;
   const int status = app.exec();
   return common::ErrorReported() ? 1 : status;
+}
+
+int RunRestoreWindow(int argc, char** argv, common::Env& env,
+                     const std::optional<std::string>& name) {
+  const common::ProgramInfo& info = CleanslateInfo();
+  const common::TransactionOptions options = ActionOptions("restore");
+  QApplication app(argc, argv);
+  common::QtMessages messages(QString::fromStdString(info.title), [] { return nullptr; });
+  return common::RunReportingErrors(info, std::cout, std::cerr, [&] {
+    common::RecoverAtStart(env, messages, {kBackupFolder, kTagBackupFolder});
+    return common::RestoreCommand(env, messages, options, name, std::cerr);
+  });
 }
 
 }  // namespace cleanslate

@@ -10,6 +10,7 @@
 namespace cleanslate {
 namespace {
 
+using cleanslate_testing::DataNames;
 using cleanslate_testing::FixedClock;
 using cleanslate_testing::FixedRandom;
 using cleanslate_testing::OldRecords;
@@ -53,9 +54,9 @@ TEST_F(CategoryResetsTest, SalesResetDeletesOnlySalesFilesAndBlanksCountedLinks)
   }
   dir_.MakeDirectory("3dir.dat");
 
-  ResetSalesFiles(context_, host_);
+  RunCategoryReset(kSalesReset, context_, host_);
 
-  EXPECT_EQ(dir_.Names(), (std::vector<std::string>{"0abc.dat", "1abc.txt", "3dir.dat",
+  EXPECT_EQ(DataNames(dir_), (std::vector<std::string>{"0abc.dat", "1abc.txt", "3dir.dat",
                                                     "4.ptnx", "cust.dat", "cust.pt",
                                                     "invent.ptn", "x1.dat"}));
   std::string expected = customers;
@@ -68,7 +69,7 @@ TEST_F(CategoryResetsTest, SalesResetDeletesOnlySalesFilesAndBlanksCountedLinks)
 TEST_F(CategoryResetsTest, SalesResetWithEmptyCountFileOnlyDeletes) {
   const std::string customers = WriteCustomers(2, "");
   dir_.Write("1.dat", "x");
-  ResetSalesFiles(context_, host_);
+  RunCategoryReset(kSalesReset, context_, host_);
   EXPECT_FALSE(dir_.Exists("1.dat"));
   EXPECT_EQ(dir_.Read("cust.dat"), customers);
   EXPECT_EQ(messages_.texts().size(), 1u);
@@ -82,8 +83,8 @@ TEST_F(CategoryResetsTest, MissingCustomerCountChangesNothing) {
     void (*run)(const ActionContext&, RecordingHost&);
   };
   const Case cases[] = {
-      {"sales", [](const ActionContext& c, RecordingHost& h) { ResetSalesFiles(c, h); }},
-      {"balances", [](const ActionContext& c, RecordingHost&) { ZeroCustomerBalances(c); }},
+      {"sales", [](const ActionContext& c, RecordingHost& h) { RunCategoryReset(kSalesReset, c, h); }},
+      {"balances", [](const ActionContext& c, RecordingHost& host) { RunCategoryReset(kBalancesReset, c, host); }},
   };
   for (const Case& c : cases) {
     TempDir dir;
@@ -112,8 +113,8 @@ TEST_F(CategoryResetsTest, CountBeyondTheFileAddsNoCustomers) {
   customers += "partial record";
   dir_.Write("cust.dat", customers);
 
-  ResetSalesFiles(context_, host_);
-  ZeroCustomerBalances(context_);
+  RunCategoryReset(kSalesReset, context_, host_);
+  RunCategoryReset(kBalancesReset, context_, host_);
 
   std::string expected = customers;
   for (int n = 0; n < 2; ++n) expected.replace(n * 180 + 102, 12, Spaces(12));
@@ -126,7 +127,7 @@ TEST_F(CategoryResetsTest, BalanceResetZeroesTheCountedBalances) {
   dir_.Write("cust.dat", customers);
   dir_.Write("cust.pt", " 2\r\n 2\r\n");
 
-  ZeroCustomerBalances(context_);
+  RunCategoryReset(kBalancesReset, context_, host_);
 
   std::string expected = customers;
   for (int n = 0; n < 2; ++n) expected.replace(n * 180 + 114, 8, "0.00    ");
@@ -141,7 +142,7 @@ TEST_F(CategoryResetsTest, OrdersResetWritesEmptyOrders) {
   dir_.Write("order.pt", " 3\r\n");
   dir_.Write("LASTORD.DAT", " 17 \r\n");
 
-  ResetOrdersFiles(context_);
+  RunCategoryReset(kOrdersReset, context_, host_);
 
   EXPECT_EQ(dir_.Read("LASTORD.DAT"), "\x20\x30\x20\r\n");
   EXPECT_EQ(dir_.Read("order.pt"), "\x30\r\n");
@@ -151,14 +152,14 @@ TEST_F(CategoryResetsTest, OrdersResetWritesEmptyOrders) {
 
   TempDir empty;
   common::DefaultEnv env(empty.path());
-  ResetOrdersFiles(ActionContext{env, messages_, random_, clock_});
+  RunCategoryReset(kOrdersReset, ActionContext{env, messages_, random_, clock_}, host_);
   EXPECT_EQ(empty.Read("order.dat"), Zeros(135));
 }
 
 TEST_F(CategoryResetsTest, PayablesResetRewritesOnlyTheCount) {
   dir_.Write("ap.ptn", " 78\r\n");
   dir_.Write("ap.dat", "chart of accounts");
-  ResetPayablesFiles(context_);
+  RunCategoryReset(kPayablesReset, context_, host_);
   EXPECT_EQ((Files{{"ap.dat", "chart of accounts"}, {"ap.ptn", "\x32\x36\r\n"}}),
             Snapshot(dir_));
   EXPECT_EQ(messages_.texts(),
@@ -171,18 +172,18 @@ TEST_F(CategoryResetsTest, BudgetAndCheckbookResetsDeleteTheirPatterns) {
                            "xcb.dat", "cb.dat"}) {
     dir_.Write(name, "x");
   }
-  ResetBudgetFiles(context_);
-  EXPECT_EQ(dir_.Names(), (std::vector<std::string>{"CB2.PT", "bud.dat", "cb.dat", "cb1.dat",
+  RunCategoryReset(kBudgetReset, context_, host_);
+  EXPECT_EQ(DataNames(dir_), (std::vector<std::string>{"CB2.PT", "bud.dat", "cb.dat", "cb1.dat",
                                                     "cbx.ptn", "xcb.dat"}));
-  ResetCheckbookFiles(context_);
-  EXPECT_EQ(dir_.Names(), (std::vector<std::string>{"bud.dat", "cbx.ptn", "xcb.dat"}));
+  RunCategoryReset(kCheckbookReset, context_, host_);
+  EXPECT_EQ(DataNames(dir_), (std::vector<std::string>{"bud.dat", "cbx.ptn", "xcb.dat"}));
   EXPECT_EQ(messages_.texts(), (std::vector<std::string>{"The budget files have been zeroed.",
                                                          "The checkbook files have been zeroed."}));
 }
 
 TEST_F(CategoryResetsTest, BudgetResetWithoutBudgetFilesStillCompletes) {
   dir_.Write("keep.dat", "x");
-  ResetBudgetFiles(context_);
+  RunCategoryReset(kBudgetReset, context_, host_);
   EXPECT_EQ(Snapshot(dir_), (Files{{"keep.dat", "x"}}));
   EXPECT_EQ(messages_.texts().size(), 1u);
 }
@@ -192,7 +193,7 @@ TEST_F(CategoryResetsTest, BudgetResetWithoutBudgetFilesStillCompletes) {
 TEST_F(CategoryResetsTest, RecordResetsTouchTheirFilesAndSayTheirMessage) {
   struct Case {
     const char* name;
-    void (*run)(const ActionContext&);
+    const CategoryReset& reset;
     std::vector<std::string> files_after;
     std::string message;
   };
@@ -201,15 +202,15 @@ TEST_F(CategoryResetsTest, RecordResetsTouchTheirFilesAndSayTheirMessage) {
       " NOTE: there is one item in the inventory number 998-00001.  After you enter more "
       "inventory, this item can be eliminated by entering 999 as the vendor number.";
   const Case cases[] = {
-      {"customers", ResetCustomerFiles, {"cust.dat", "cust.pt", "enote.pt", "note.pt", "staff.dat"},
+      {"customers", kCustomersReset, {"cust.dat", "cust.pt", "enote.pt", "note.pt", "staff.dat"},
        std::string("The customer files have been zeroed.") + kSortNow},
-      {"inventory", ResetInventoryFiles, {"enote.pt", "invent.dat", "invent.ptn", "staff.dat"},
+      {"inventory", kInventoryReset, {"enote.pt", "invent.dat", "invent.ptn", "staff.dat"},
        inventory_message},
-      {"suppliers", ResetSupplierFiles, {"enote.pt", "staff.dat", "supp.ptn", "supplier.dat"},
+      {"suppliers", kSuppliersReset, {"enote.pt", "staff.dat", "supp.ptn", "supplier.dat"},
        std::string("The supplier files have been zeroed.") + kSortNow},
-      {"envelopes", ResetEnvelopeFiles, {"repair.dat", "repair.ptn", "staff.dat"},
+      {"envelopes", kEnvelopesReset, {"repair.dat", "repair.ptn", "staff.dat"},
        "The envelope files have been zeroed."},
-      {"staff", ResetStaffFiles, {"enote.pt", "staff.dat", "staff.hhh"},
+      {"staff", kStaffReset, {"enote.pt", "staff.dat", "staff.hhh"},
        "The staff files have been zeroed."},
   };
   for (const Case& c : cases) {
@@ -218,8 +219,8 @@ TEST_F(CategoryResetsTest, RecordResetsTouchTheirFilesAndSayTheirMessage) {
     ScriptedMessages messages;
     dir.Write("enote.pt", " 4\r\n");
     dir.Write("staff.dat", "old staff");
-    c.run(ActionContext{env, messages, random_, clock_});
-    EXPECT_EQ(dir.Names(), c.files_after) << c.name;
+    RunCategoryReset(c.reset, ActionContext{env, messages, random_, clock_}, host_);
+    EXPECT_EQ(DataNames(dir), c.files_after) << c.name;
     ASSERT_EQ(messages.shown().size(), 1u) << c.name;
     EXPECT_EQ(messages.shown()[0].text, c.message) << c.name;
     EXPECT_EQ(messages.shown()[0].buttons, common::Buttons::kOk) << c.name;

@@ -79,10 +79,20 @@ inline std::string OldRecords(int count, std::size_t length) {
   return bytes;
 }
 
-// Every file of the directory with its bytes (a directory as "<dir>").
+// The names in the directory, the backup folders left out.
+inline std::vector<std::string> DataNames(const testing_support::TempDir& dir) {
+  std::vector<std::string> names;
+  for (const std::string& name : dir.Names()) {
+    if (name != "cleanslate-backups" && name != "tag-backups") names.push_back(name);
+  }
+  return names;
+}
+
+// Every file of the directory with its bytes (a directory as "<dir>"), the
+// backup folders left out.
 inline std::map<std::string, std::string> Snapshot(const testing_support::TempDir& dir) {
   std::map<std::string, std::string> files;
-  for (const std::string& name : dir.Names()) {
+  for (const std::string& name : DataNames(dir)) {
     files[name] = std::filesystem::is_directory(dir.PathOf(name)) ? "<dir>" : dir.Read(name);
   }
   return files;

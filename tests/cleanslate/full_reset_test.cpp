@@ -9,6 +9,7 @@
 
 #include "common/default_env.h"
 #include "common/file_error.h"
+#include "common/file_names.h"
 #include "tests/cleanslate/fakes.h"
 #include "tests/support/fault_env.h"
 #include "tests/support/platform.h"
@@ -151,7 +152,7 @@ class FullResetTest : public ::testing::Test {
  protected:
   void Run(common::Env& env) {
     const ActionContext context{env, messages_, random_, clock_};
-    FullReset(context, host_);
+    RunFullReset(context, host_);
   }
   void Run() { Run(env_); }
 
@@ -219,15 +220,17 @@ TEST_F(FullResetTest, OldDataGoesAndOnlyUnmatchedFilesSurvive) {
   Run();
 
   Files expected = ExpectedInitialFiles();
-  // Files that exist under another case keep their names. "staff.hhh" is not
-  // among the deleted patterns: the 26 slots are written over the old file,
-  // whose records 27 onward stay.
-  expected["PRTFONT.SIZ"] = expected["prtfont.siz"];
-  expected.erase("prtfont.siz");
-  expected["STAFF.HHH"] = expected["staff.hhh"] + old_staff.substr(26 * 149);
-  expected.erase("staff.hhh");
-  expected["BRILLORA.INI"] = expected["brillora.ini"];
-  expected.erase("brillora.ini");
+  // Files that exist under another case keep their names. "staff.hhh" and
+  // "brillora.ini" are replaced whole: the former staff of slots 27 onward
+  // are gone.
+  for (const auto& [old_name, bytes] : old_files) {
+    for (const auto& [name, content] : Files(expected)) {
+      if (name != old_name && common::SameName(name, old_name)) {
+        expected[old_name] = content;
+        expected.erase(name);
+      }
+    }
+  }
   expected["X.BUD"] = "budget survives";
   expected["notes.txt"] = "another extension survives";
   expected[".hidden.dat"] = "hidden files are never matched";
@@ -252,37 +255,39 @@ TEST_F(FullResetTest, FinishedComesBeforeTheNoteCountAndTheConversionMarker) {
 
 // A failing step stops the reset there: what was written before stays, the
 // rest is not written, and no temporary file is left behind.
-TEST_F(FullResetTest, FailingStepStopsTheResetWithTheFileNamed) {
+TEST_F(FullResetTest, FailingStepPutsEveryFileBack) {
   const struct {
     FaultOp op;
     const char* file;
-    const char* last_written;
-    const char* not_written;
   } faults[] = {
-      {FaultOp::kWriteAt, "dept.dat", "invoice.ptn", "lastbu.dat"},
-      {FaultOp::kAppend, "lastbu.dat", "dept.dat", "taxrate.dat"},
-      {FaultOp::kRename, "CONVERT.ONE", "note.pt", "CONVERT.ONE"},
-      {FaultOp::kRemove, "old.ptr", "prtfont.siz", "nextslip.num"},
+      {FaultOp::kWriteAt, "dept.dat"},
+      {FaultOp::kAppend, "lastbu.dat"},
+      {FaultOp::kRename, "CONVERT.ONE"},
   };
   for (const auto& fault : faults) {
     TempDir dir;
     dir.Write("old.ptr", "x");
+    dir.Write("cust.dat", "old customers");
+    dir.Write("staff.hhh", "old staff");
+    const Files before = Snapshot(dir);
     FaultEnv env(dir.path());
     env.FailNext(fault.op, fault.file, ENOSPC, 0, 10);
     ScriptedMessages messages;
     const ActionContext context{env, messages, random_, clock_};
     RecordingHost host;
     try {
-      FullReset(context, host);
+      RunFullReset(context, host);
       ADD_FAILURE() << fault.file << ": no error";
     } catch (const common::FileError& error) {
       EXPECT_EQ(error.file(), fault.file);
+      EXPECT_EQ(std::string(error.what()),
+                std::string("Cannot write \"") + fault.file +
+                    "\": No space left on device. Every file has been put back as it was.");
     }
-    EXPECT_TRUE(dir.Exists(fault.last_written)) << fault.file;
-    EXPECT_FALSE(dir.Exists(fault.not_written)) << fault.file;
-    for (const std::string& name : dir.Names()) {
-      EXPECT_NE(name.front(), '.') << fault.file << ": temporary file left: " << name;
-    }
+    EXPECT_EQ(Snapshot(dir), before) << fault.file;
+    EXPECT_EQ(dir.Names(), (std::vector<std::string>{"cleanslate-backups", "cust.dat", "old.ptr",
+                                                     "staff.hhh"}))
+        << fault.file;
   }
 }
 
@@ -316,10 +321,11 @@ TEST(FullResetProgramTest, ZeroEverythingThroughThePipe) {
   char today[16];
   std::snprintf(today, sizeof today, "%02d-%02d-%02d", now.month, now.day, now.year % 100);
   EXPECT_EQ(dir.Read("note.dat").substr(91), today);
-  // The old "CUST.DAT" went with the other ".dat" files; the new one is written
-  // under the program's own spelling.
-  EXPECT_FALSE(dir.Exists("CUST.DAT"));
-  EXPECT_EQ(dir.Read("cust.dat").size(), 3u * 180);
+  // The old "CUST.DAT" went with the other ".dat" files; the new one keeps
+  // its name.
+  EXPECT_FALSE(dir.Exists("cust.dat"));
+  EXPECT_EQ(dir.Read("CUST.DAT").size(), 3u * 180);
+  EXPECT_NE(dir.Read("CUST.DAT"), cleanslate_testing::OldRecords(3, 180));
 }
 
 }  // namespace

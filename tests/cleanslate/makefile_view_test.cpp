@@ -134,7 +134,7 @@ class MakefileViewTest : public QObject {
                           "The budget files have been zeroed."}));
     QCOMPARE(answers.defaults, (QList<QMessageBox::StandardButton>{
                                    QMessageBox::No, QMessageBox::No, QMessageBox::Ok}));
-    QCOMPARE(dir.Names(), std::vector<std::string>{"keep.dat"});
+    QCOMPARE(cleanslate_testing::DataNames(dir), std::vector<std::string>{"keep.dat"});
     QCOMPARE(program.err.str(), std::string());
   }
 

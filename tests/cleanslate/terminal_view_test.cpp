@@ -85,7 +85,7 @@ TEST(TerminalViewTest, UnknownTextAsksAgainAndFifteenReachesTheUnprogrammedChoic
                 "\n[Cleanslate]\nAll budget files will be erased.\n"
                 "Are you sure that you want to do this?\n[y/N/c] "
                 "\n[Cleanslate]\nThe budget files have been zeroed.\n[press Enter] ");
-  EXPECT_TRUE(dir.Names().empty());
+  EXPECT_TRUE(cleanslate_testing::DataNames(dir).empty());
 }
 
 TEST(TerminalViewTest, EndOfInputClosesTheWindowAndTouchesNothing) {

@@ -34,8 +34,9 @@ class FaultWritableFile : public common::WritableFile {
 class FaultRandomAccessFile : public common::RandomAccessFile {
  public:
   FaultRandomAccessFile(FaultEnv& env, std::string path,
-                        std::unique_ptr<common::RandomAccessFile> base)
-      : env_(env), path_(std::move(path)), base_(std::move(base)) {}
+                        std::unique_ptr<common::RandomAccessFile> base,
+                        FaultOp write_op = FaultOp::kWriteAt)
+      : env_(env), path_(std::move(path)), base_(std::move(base)), write_op_(write_op) {}
 
   std::uint64_t Size() override { return base_->Size(); }
   std::size_t ReadAt(std::uint64_t offset, char* buffer, std::size_t n) override {
@@ -43,7 +44,7 @@ class FaultRandomAccessFile : public common::RandomAccessFile {
   }
   void WriteAt(std::uint64_t offset, std::string_view data) override {
     std::size_t first = 0;
-    if (env_.Due(FaultOp::kWriteAt, path_, &first)) {
+    if (env_.Due(write_op_, path_, &first)) {
       base_->WriteAt(offset, data.substr(0, std::min(first, data.size())));
       env_.Fail("write", path_);
     }
@@ -59,6 +60,7 @@ class FaultRandomAccessFile : public common::RandomAccessFile {
   FaultEnv& env_;
   std::string path_;
   std::unique_ptr<common::RandomAccessFile> base_;
+  FaultOp write_op_;
 };
 
 }  // namespace
@@ -101,6 +103,13 @@ std::unique_ptr<common::SequentialFile> FaultEnv::OpenForReading(const std::stri
 std::unique_ptr<common::RandomAccessFile> FaultEnv::OpenForUpdate(const std::string& path) {
   if (Due(FaultOp::kOpenForUpdate, path, nullptr)) Fail("open", path);
   return std::make_unique<FaultRandomAccessFile>(*this, path, EnvWrapper::OpenForUpdate(path));
+}
+
+std::unique_ptr<common::RandomAccessFile> FaultEnv::CreateFile(const std::string& path,
+                                                               const std::string& permissions_of) {
+  if (Due(FaultOp::kCreateTemp, path, nullptr)) Fail("write", path);
+  return std::make_unique<FaultRandomAccessFile>(
+      *this, path, EnvWrapper::CreateFile(path, permissions_of), FaultOp::kAppend);
 }
 
 std::pair<std::string, std::unique_ptr<common::WritableFile>> FaultEnv::CreateTempFile(

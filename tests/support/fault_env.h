@@ -40,6 +40,9 @@ class FaultEnv : public common::EnvWrapper {
 
   std::unique_ptr<common::SequentialFile> OpenForReading(const std::string& path) override;
   std::unique_ptr<common::RandomAccessFile> OpenForUpdate(const std::string& path) override;
+  // A new file counts as a temporary one: kCreateTemp, and kAppend for its writes.
+  std::unique_ptr<common::RandomAccessFile> CreateFile(const std::string& path,
+                                                       const std::string& permissions_of) override;
   std::pair<std::string, std::unique_ptr<common::WritableFile>> CreateTempFile(
       const std::string& beside) override;
   void RenameFile(const std::string& from, const std::string& to) override;

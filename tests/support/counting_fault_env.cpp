@@ -1,0 +1,181 @@
+#include "tests/support/counting_fault_env.h"
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "common/file_error.h"
+
+namespace testing_support {
+
+namespace {
+
+class CountedSequentialFile : public common::SequentialFile {
+ public:
+  CountedSequentialFile(CountingFaultEnv& env, std::string path,
+                        std::unique_ptr<common::SequentialFile> base)
+      : env_(env), path_(std::move(path)), base_(std::move(base)) {}
+  std::size_t Read(char* buffer, std::size_t n) override {
+    env_.Step("read", path_);
+    return base_->Read(buffer, n);
+  }
+
+ private:
+  CountingFaultEnv& env_;
+  std::string path_;
+  std::unique_ptr<common::SequentialFile> base_;
+};
+
+class CountedRandomAccessFile : public common::RandomAccessFile {
+ public:
+  CountedRandomAccessFile(CountingFaultEnv& env, std::string path,
+                          std::unique_ptr<common::RandomAccessFile> base)
+      : env_(env), path_(std::move(path)), base_(std::move(base)) {}
+  std::uint64_t Size() override {
+    env_.Step("read", path_);
+    return base_->Size();
+  }
+  std::size_t ReadAt(std::uint64_t offset, char* buffer, std::size_t n) override {
+    env_.Step("read", path_);
+    return base_->ReadAt(offset, buffer, n);
+  }
+  void WriteAt(std::uint64_t offset, std::string_view data) override {
+    env_.Step("write", path_);
+    base_->WriteAt(offset, data);
+  }
+  void Sync() override { env_.Step("write", path_); }
+  void Close() override {
+    env_.Step("write", path_);
+    base_->Close();
+  }
+
+ private:
+  CountingFaultEnv& env_;
+  std::string path_;
+  std::unique_ptr<common::RandomAccessFile> base_;
+};
+
+class CountedWritableFile : public common::WritableFile {
+ public:
+  CountedWritableFile(CountingFaultEnv& env, std::string path,
+                      std::unique_ptr<common::WritableFile> base)
+      : env_(env), path_(std::move(path)), base_(std::move(base)) {}
+  void Append(std::string_view data) override {
+    env_.Step("write", path_);
+    base_->Append(data);
+  }
+  void Sync() override { env_.Step("write", path_); }
+  void Close() override {
+    env_.Step("write", path_);
+    base_->Close();
+  }
+
+ private:
+  CountingFaultEnv& env_;
+  std::string path_;
+  std::unique_ptr<common::WritableFile> base_;
+};
+
+}  // namespace
+
+CountingFaultEnv::CountingFaultEnv(const std::string& root, FaultMode mode, int fail_at,
+                                   int error)
+    : EnvWrapper(static_cast<common::Env&>(real_)),
+      real_(root),
+      mode_(mode),
+      fail_at_(fail_at),
+      error_(error) {}
+
+void CountingFaultEnv::Step(const char* action, const std::string& path) {
+  ++count_;
+  if (fail_at_ == 0 || count_ < fail_at_) return;
+  if (mode_ == FaultMode::kOnce && count_ != fail_at_) return;
+  failed_ = true;
+  if (mode_ == FaultMode::kCrash) throw SimulatedCrash{};
+  throw common::FileError::FromErrno(action, path, error_);
+}
+
+std::vector<common::DirEntry> CountingFaultEnv::ListDirectory(const std::string& dir) {
+  Step("read the folder", dir);
+  return EnvWrapper::ListDirectory(dir);
+}
+common::EntryType CountingFaultEnv::TypeOf(const std::string& path) {
+  Step("look at", path);
+  return EnvWrapper::TypeOf(path);
+}
+common::FileInfo CountingFaultEnv::Stat(const std::string& path) {
+  Step("look at", path);
+  return EnvWrapper::Stat(path);
+}
+std::unique_ptr<common::SequentialFile> CountingFaultEnv::OpenForReading(const std::string& path) {
+  Step("open", path);
+  return std::make_unique<CountedSequentialFile>(*this, path, EnvWrapper::OpenForReading(path));
+}
+std::unique_ptr<common::RandomAccessFile> CountingFaultEnv::OpenForUpdate(const std::string& path) {
+  Step("open", path);
+  return std::make_unique<CountedRandomAccessFile>(*this, path, EnvWrapper::OpenForUpdate(path));
+}
+std::unique_ptr<common::RandomAccessFile> CountingFaultEnv::CreateFile(
+    const std::string& path, const std::string& permissions_of) {
+  Step("create", path);
+  return std::make_unique<CountedRandomAccessFile>(*this, path,
+                                                   EnvWrapper::CreateFile(path, permissions_of));
+}
+std::pair<std::string, std::unique_ptr<common::WritableFile>> CountingFaultEnv::CreateTempFile(
+    const std::string& beside) {
+  Step("write", beside);
+  auto [path, file] = EnvWrapper::CreateTempFile(beside);
+  return {path, std::make_unique<CountedWritableFile>(*this, path, std::move(file))};
+}
+void CountingFaultEnv::RenameFile(const std::string& from, const std::string& to) {
+  Step("write", to);
+  EnvWrapper::RenameFile(from, to);
+}
+void CountingFaultEnv::RemoveFile(const std::string& path) {
+  Step("delete", path);
+  EnvWrapper::RemoveFile(path);
+}
+void CountingFaultEnv::SyncDirectory(const std::string& dir) {
+  Step("write to the folder", dir);
+}
+bool CountingFaultEnv::CreateDirectory(const std::string& path) {
+  Step("create the folder", path);
+  return EnvWrapper::CreateDirectory(path);
+}
+void CountingFaultEnv::RemoveDirectory(const std::string& path) {
+  Step("delete the folder", path);
+  EnvWrapper::RemoveDirectory(path);
+}
+std::uint64_t CountingFaultEnv::FreeSpace(const std::string& dir) {
+  Step("look at", dir);
+  return EnvWrapper::FreeSpace(dir);
+}
+
+std::map<std::string, std::string> TreeSnapshot(const std::string& root, const std::string& skip) {
+  namespace fs = std::filesystem;
+  std::map<std::string, std::string> files;
+  for (auto it = fs::recursive_directory_iterator(root); it != fs::recursive_directory_iterator();
+       ++it) {
+    const std::string name = fs::relative(it->path(), root).generic_string();
+    if (!skip.empty() && (name == skip || name.rfind(skip + "/", 0) == 0)) {
+      if (it->is_directory()) it.disable_recursion_pending();
+      continue;
+    }
+    const fs::file_status status = fs::symlink_status(it->path());
+    const std::string mode =
+        " mode " + std::to_string(static_cast<unsigned>(status.permissions() & fs::perms::mask));
+    if (fs::is_symlink(status)) {
+      files[name] = "<link " + fs::read_symlink(it->path()).string() + ">";
+    } else if (fs::is_directory(status)) {
+      files[name] = "<dir>" + mode;
+    } else {
+      std::ifstream in(it->path(), std::ios::binary);
+      std::ostringstream bytes;
+      bytes << in.rdbuf();
+      files[name] = bytes.str() + mode;
+    }
+  }
+  return files;
+}
+
+}  // namespace testing_support
