@@ -1,16 +1,14 @@
 #include "cleanslate/clock.h"
 
-#include <ctime>
+#include <cstdio>
 
 namespace cleanslate {
 
 std::string SystemClock::Today() {
-  const std::time_t now = std::time(nullptr);
-  std::tm local{};
-  localtime_r(&now, &local);
+  const common::LocalTime now = env_.Now();
   char text[32];
-  const std::size_t length = std::strftime(text, sizeof text, "%m-%d-%Y", &local);
-  return std::string(text, length);
+  std::snprintf(text, sizeof text, "%02d-%02d-%04d", now.month, now.day, now.year);
+  return text;
 }
 
 }  // namespace cleanslate

@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "common/env.h"
+
 namespace cleanslate {
 
 class Clock {
@@ -15,10 +17,14 @@ class Clock {
   virtual std::string Today() = 0;
 };
 
-// The computer's local date.
+// The computer's local date, as the Env tells it.
 class SystemClock : public Clock {
  public:
+  explicit SystemClock(common::Env& env) : env_(env) {}
   std::string Today() override;
+
+ private:
+  common::Env& env_;
 };
 
 }  // namespace cleanslate

@@ -15,6 +15,7 @@
 #include "cleanslate/supplier_file.h"
 #include "common/department_record.h"
 #include "common/file_names.h"
+#include "common/paths.h"
 
 namespace cleanslate {
 
@@ -29,14 +30,10 @@ constexpr std::string_view kSecondDeletion[] = {"*.day", "*.ptr", "*.pt", "*.dat
 // The store product keeps a follow-up list at the root of drive C, outside
 // the data directory. A system without drive letters has no such file, so
 // there this step deletes nothing.
-#ifdef _WIN32
-constexpr std::string_view kFollowUpList = "c:\\followup.pt";
-#else
-constexpr std::string_view kFollowUpList = "";
-#endif
+std::optional<std::string> FollowUpList() { return common::PathOnDrive('c', "followup.pt"); }
 
 void DeleteFollowUpList(common::Env& env) {
-  if (!kFollowUpList.empty()) common::DeleteIfPresent(env, kFollowUpList);
+  if (const auto path = FollowUpList()) common::DeleteIfPresent(env, *path);
 }
 
 // The files of the initial data set and their sizes, in the order of the
@@ -83,7 +80,7 @@ const InitialFile kInitialFiles[] = {
 
 void PlanFullReset(common::Plan& plan, const ActionContext&) {
   plan.Delete(kFirstDeletion);
-  if (!kFollowUpList.empty()) plan.Delete(kFollowUpList);
+  if (const auto path = FollowUpList()) plan.Delete(*path);
   plan.Delete(kSecondDeletion);
   plan.DeleteFile(kStaffFile);
   plan.DeleteFile(kSettingsFile);

@@ -2,7 +2,6 @@
 // the terminal otherwise (or with --terminal). It works on the data files of
 // the current directory.
 
-#include <QApplication>
 #include <cstdlib>
 #include <iostream>
 #include <string>
@@ -12,39 +11,17 @@
 #include "cleanslate/choices.h"
 #include "cleanslate/clock.h"
 #include "cleanslate/program_info.h"
-#include "cleanslate/qt/cleanslate_qt_app.h"
 #include "cleanslate/random_source.h"
 #include "cleanslate/terminal_view.h"
-#include "common/backup_commands.h"
-#include "common/posix_env.h"
-#include "common/qt/qt_messages.h"
+#include "cleanslate/window_front_end.h"
+#include "common/default_env.h"
 #include "common/startup.h"
+#include "common/terminal/backup_terminal.h"
+#include "common/terminal/console.h"
 #include "common/terminal/terminal_io.h"
 #include "common/terminal/terminal_messages.h"
 
 namespace {
-
-// --list-backups and --restore: a restore asks in a message box, or on the
-// terminal.
-int RunBackupOption(const common::StartupDecision& decision, int argc, char** argv,
-                    common::Env& env) {
-  const common::ProgramInfo& info = cleanslate::CleanslateInfo();
-  const common::TransactionOptions options = cleanslate::ActionOptions("restore");
-  auto run = [&](common::Messages& messages) {
-    return common::RunReportingErrors(info, std::cout, std::cerr, [&] {
-      return common::RunBackupOption(decision.option, decision.argument, env, messages, options,
-                                     std::cout, std::cerr);
-    });
-  };
-  if (decision.front_end == common::FrontEnd::kTerminal || decision.option == "--list-backups") {
-    common::TerminalIo io(std::cin, std::cout);
-    common::TerminalMessages messages(io, info.title);
-    return run(messages);
-  }
-  QApplication app(argc, argv);
-  common::QtMessages messages(QString::fromStdString(info.title), [] { return nullptr; });
-  return run(messages);
-}
 
 int RunPlan(const common::StartupDecision& decision, common::Env& env,
             cleanslate::RandomSource& random, cleanslate::Clock& clock) {
@@ -69,28 +46,31 @@ int RunPlan(const common::StartupDecision& decision, common::Env& env,
 }  // namespace
 
 int main(int argc, char** argv) {
+  common::PrepareConsole();
   const common::ProgramInfo& info = cleanslate::CleanslateInfo();
   const std::vector<std::string> args(argv + 1, argv + argc);
   const common::StartupDecision decision =
       common::DecideStartup(args, info, std::getenv, std::cout, std::cerr);
   if (decision.exit_status) return *decision.exit_status;
 
-  common::PosixEnv env(".");
+  common::DefaultEnv env(".");
   const std::string data_directory = common::CurrentDirectoryPath();
   cleanslate::SystemRandomSource random;
-  cleanslate::SystemClock clock;
+  cleanslate::SystemClock clock(env);
   // QApplication takes only the program name: the arguments are ours.
   int qt_argc = 1;
-  if (decision.option == "--list-backups" || decision.option == "--restore") {
-    return RunBackupOption(decision, qt_argc, argv, env);
+  if (decision.option == "--list-backups" ||
+      (decision.option == "--restore" && decision.front_end == common::FrontEnd::kTerminal)) {
+    return common::RunBackupOptionTerminal(env, info, decision,
+                                           cleanslate::ActionOptions("restore"));
+  }
+  if (decision.option == "--restore") {
+    return cleanslate::RunBackupOptionWindow(qt_argc, argv, env, decision);
   }
   if (decision.option == "--plan") return RunPlan(decision, env, random, clock);
   if (decision.front_end == common::FrontEnd::kTerminal) {
     return cleanslate::RunTerminal(std::cin, std::cout, std::cerr, env, random, clock,
                                    data_directory);
   }
-  QApplication application(qt_argc, argv);
-  cleanslate::CleanslateQtApp app(env, random, clock, data_directory, std::cerr);
-  if (!app.Start()) return 1;
-  return app.Exec();
+  return cleanslate::RunWindows(qt_argc, argv, env, random, clock, data_directory);
 }

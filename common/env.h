@@ -1,7 +1,8 @@
 // Env: the one seam between the programs and the file system. Every file
-// operation of both programs goes through an Env; only posix_env.cpp talks to
-// the operating system. Paths are relative to the data directory unless they
-// are absolute. Every failure throws common::FileError naming the path.
+// operation of both programs goes through an Env; only posix_env.cpp and
+// windows_env.cpp talk to the operating system (default_env.h gives the one
+// of the platform built for). Paths are relative to the data directory unless
+// they are absolute. Every failure throws common::FileError naming the path.
 //
 // EnvWrapper forwards every call to another Env, so a test can override just
 // the one operation it wants to fail.
@@ -26,6 +27,9 @@ enum class EntryType { kMissing, kRegular, kDirectory, kLink, kOther };
 struct DirEntry {
   std::string name;
   EntryType type;
+  // Hidden from the user: a name starting with a dot on POSIX, the hidden or
+  // system attribute on Windows. Name patterns never match hidden entries.
+  bool hidden = false;
 };
 
 // What Stat tells of one entry, without following a link.
@@ -125,6 +129,10 @@ class Env {
 class EnvWrapper : public Env {
  public:
   explicit EnvWrapper(Env& target) : target_(target) {}
+  // Copying would share the target by accident; wrapping another wrapper
+  // must say so: EnvWrapper(static_cast<Env&>(other)).
+  EnvWrapper(const EnvWrapper&) = delete;
+  EnvWrapper& operator=(const EnvWrapper&) = delete;
 
   std::vector<DirEntry> ListDirectory(const std::string& dir) override {
     return target_.ListDirectory(dir);

@@ -4,46 +4,17 @@
 #include <utility>
 
 #include "common/file_error.h"
+#include "common/paths.h"
 #include "common/windows1252.h"
 
 namespace common {
 
 namespace {
 
-struct SplitPath {
-  std::string dir;   // "" for the data directory
-  std::string base;  // the last component
-};
-
-// Windows also separates folders with a backslash, as in c:\followup.pt.
-#ifdef _WIN32
-constexpr std::string_view kSeparators = "/\\";
-#else
-constexpr std::string_view kSeparators = "/";
-#endif
-
-SplitPath Split(std::string_view path) {
-  const auto slash = path.find_last_of(kSeparators);
-  if (slash == std::string_view::npos) return {"", std::string(path)};
-  // A root (/ or c:\ on Windows) keeps its separator.
-  const bool root = slash == 0 || path[slash - 1] == ':';
-  const std::string_view dir = path.substr(0, root ? slash + 1 : slash);
-  return {std::string(dir), std::string(path.substr(slash + 1))};
-}
-
-std::string Join(const std::string& dir, const std::string& base) {
-  if (dir.empty()) return base;
-  if (kSeparators.find(dir.back()) != std::string_view::npos) return dir + base;
-  return dir + "/" + base;
-}
-
-bool IsHidden(std::string_view name) { return !name.empty() && name.front() == '.'; }
-
 // Patterns see ordinary files and symbolic links (the link itself, never
 // what it points to), but no directories, devices or hidden files.
 bool Matchable(const DirEntry& entry) {
-  return (entry.type == EntryType::kRegular || entry.type == EntryType::kLink) &&
-         !IsHidden(entry.name);
+  return (entry.type == EntryType::kRegular || entry.type == EntryType::kLink) && !entry.hidden;
 }
 
 }  // namespace
@@ -80,14 +51,14 @@ bool MatchesPattern(std::string_view pattern, std::string_view name) {
 }
 
 std::vector<std::string> FindMatchingFiles(Env& env, std::string_view pattern) {
-  const SplitPath split = Split(pattern);
+  const PathParts split = SplitPath(pattern);
   std::vector<std::string> names;
   for (const DirEntry& entry : env.ListDirectory(split.dir)) {
     if (!Matchable(entry)) continue;
     if (MatchesPattern(split.base, entry.name)) names.push_back(entry.name);
   }
   std::sort(names.begin(), names.end());
-  for (std::string& name : names) name = Join(split.dir, name);
+  for (std::string& name : names) name = JoinPath(split.dir, name);
   return names;
 }
 
@@ -101,7 +72,7 @@ void DeleteIfPresent(Env& env, std::string_view pattern) {
 
 void DeleteIfPresent(Env& env, std::span<const std::string_view> patterns) {
   for (const std::string_view pattern : patterns) {
-    if (pattern.find_first_of(kSeparators) != std::string_view::npos) {
+    if (HasFolderPart(pattern)) {
       // Patterns in other directories need listings of their own.
       for (const std::string_view each : patterns) DeleteIfPresent(env, each);
       return;
@@ -126,7 +97,7 @@ std::string ResolveName(Env& env, std::string_view name) {
   // The spelling asked for plays no part: the reader and the writer of one
   // file spell it differently ("Microadj.dat", "microadj.dat"), and on a
   // case-sensitive disk both spellings may exist side by side.
-  const SplitPath split = Split(name);
+  const PathParts split = SplitPath(name);
   const DirEntry* best = nullptr;
   const std::vector<DirEntry> entries = env.ListDirectory(split.dir);
   for (const DirEntry& entry : entries) {
@@ -136,11 +107,7 @@ std::string ResolveName(Env& env, std::string_view name) {
       best = &entry;
     }
   }
-  return best == nullptr ? std::string(name) : Join(split.dir, best->name);
-}
-
-bool HasFolderPart(std::string_view path) {
-  return path.find_first_of(kSeparators) != std::string_view::npos;
+  return best == nullptr ? std::string(name) : JoinPath(split.dir, best->name);
 }
 
 void RequireOrdinaryFileOrNothing(Env& env, const std::string& path, const char* action) {

@@ -3,7 +3,8 @@
 // finds its file whatever the case, and wildcard patterns ("*" any run of
 // characters, "?" one character) match without regard to case. Patterns only
 // ever match ordinary files: never directories, devices or hidden files
-// (names starting with a dot).
+// (what the Env reports as hidden: names starting with a dot on POSIX, the
+// hidden and system attributes on Windows).
 
 #ifndef COMMON_FILE_NAMES_H_
 #define COMMON_FILE_NAMES_H_
@@ -15,6 +16,7 @@
 #include <vector>
 
 #include "common/env.h"
+#include "common/paths.h"  // HasFolderPart, for the callers of the patterns
 
 namespace common {
 
@@ -26,7 +28,7 @@ bool SameName(std::string_view a, std::string_view b);
 bool MatchesPattern(std::string_view pattern, std::string_view name);
 
 // The ordinary, non-hidden files matching `pattern`, in byte order of their
-// names. A directory part before the last '/' is listed as given.
+// names. A folder part before the last separator is listed as given.
 std::vector<std::string> FindMatchingFiles(Env& env, std::string_view pattern);
 
 // The presence test: true when at least one ordinary file matches `pattern`.
@@ -52,10 +54,6 @@ inline void DeleteIfPresent(Env& env, std::initializer_list<std::string_view> pa
 // So a writer replaces the very file a reader of the same name reads. A name
 // that exists under no case is returned unchanged.
 std::string ResolveName(Env& env, std::string_view name);
-
-// True when `path` has a folder part ("c:\\followup.pt" on Windows), false
-// for a bare name in the data directory.
-bool HasFolderPart(std::string_view path);
 
 // Throws FileError when `path` exists as something other than an ordinary
 // file (a directory, a FIFO, a device).

@@ -2,18 +2,13 @@
 
 #include "common/file_error.h"
 #include "common/file_names.h"
+#include "common/paths.h"
 
 namespace common {
 
 namespace {
 
 constexpr std::size_t kReadChunk = 64 * 1024;
-
-std::string DirectoryOf(const std::string& path) {
-  const auto slash = path.rfind('/');
-  if (slash == std::string::npos) return "";
-  return path.substr(0, slash == 0 ? 1 : slash);
-}
 
 }  // namespace
 

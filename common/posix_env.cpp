@@ -13,6 +13,7 @@
 #include <utility>
 
 #include "common/file_error.h"
+#include "common/paths.h"
 
 namespace common {
 
@@ -23,17 +24,6 @@ EntryType TypeOfMode(mode_t mode) {
   if (S_ISDIR(mode)) return EntryType::kDirectory;
   if (S_ISLNK(mode)) return EntryType::kLink;
   return EntryType::kOther;
-}
-
-std::string DirectoryOf(const std::string& path) {
-  const auto slash = path.rfind('/');
-  if (slash == std::string::npos) return "";
-  return path.substr(0, slash == 0 ? 1 : slash);
-}
-
-std::string BaseName(const std::string& path) {
-  const auto slash = path.rfind('/');
-  return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
 // Opens without blocking on a FIFO or device and without following a
@@ -194,8 +184,8 @@ PosixEnv::PosixEnv(std::string root) : root_(std::move(root)) {}
 
 std::string PosixEnv::Full(const std::string& path) const {
   if (path.empty()) return root_;
-  if (path.front() == '/' || root_ == ".") return path;
-  return root_ + "/" + path;
+  if (IsAbsolutePath(path) || root_ == ".") return path;
+  return JoinPath(root_, path);
 }
 
 std::vector<DirEntry> PosixEnv::ListDirectory(const std::string& dir) {
@@ -215,13 +205,13 @@ std::vector<DirEntry> PosixEnv::ListDirectory(const std::string& dir) {
       case DT_LNK: type = EntryType::kLink; break;
       case DT_UNKNOWN: {
         struct stat st;
-        const std::string path = (full == "." ? name : full + "/" + name);
+        const std::string path = full == "." ? name : JoinPath(full, name);
         type = ::lstat(path.c_str(), &st) == 0 ? TypeOfMode(st.st_mode) : EntryType::kOther;
         break;
       }
       default: break;
     }
-    entries.push_back({name, type});
+    entries.push_back({name, type, name.front() == '.'});
     errno = 0;
   }
   const int error = errno;
@@ -279,7 +269,7 @@ std::unique_ptr<RandomAccessFile> PosixEnv::CreateFile(const std::string& path,
 std::pair<std::string, std::unique_ptr<WritableFile>> PosixEnv::CreateTempFile(
     const std::string& beside) {
   const std::string dir = DirectoryOf(beside);
-  const std::string name = (dir.empty() ? "" : dir + "/") + "." + BaseName(beside) + ".XXXXXX";
+  const std::string name = JoinPath(dir, "." + BaseName(beside) + ".XXXXXX");
   std::string full = Full(name);
   const int fd = ::mkostemp(full.data(), O_CLOEXEC);
   if (fd < 0) throw FileError::FromErrno("write", beside, errno);

@@ -30,17 +30,39 @@ void PrintHelp(const ProgramInfo& info, std::ostream& out) {
 
 }  // namespace
 
-bool DisplayAvailable(const std::function<const char*(const char*)>& getenv) {
-  if (NonEmpty(getenv("DISPLAY")) || NonEmpty(getenv("WAYLAND_DISPLAY"))) return true;
+DisplayStatus CheckDisplayServers(const std::function<const char*(const char*)>& getenv,
+                                  const DisplayOpener& open) {
   // A platform such as "offscreen" or "vnc" needs no display server.
   const char* platform = getenv("QT_QPA_PLATFORM");
-  if (!NonEmpty(platform)) return false;
-  const std::string_view name = platform;
-  return !(name.starts_with("xcb") || name.starts_with("wayland"));
+  const std::string_view wanted = NonEmpty(platform) ? platform : "";
+  const bool x11 = wanted.empty() || wanted.starts_with("xcb");
+  const bool wayland = wanted.empty() || wanted.starts_with("wayland");
+  if (!x11 && !wayland) return {true, ""};
+
+  DisplayStatus status;
+  const auto try_server = [&](DisplayServer server, const char* variable) {
+    const char* name = getenv(variable);
+    if (status.available || !NonEmpty(name)) return;
+    if (open(server, name)) {
+      status = {true, ""};
+    } else if (status.unopened.empty()) {
+      status.unopened = name;
+    }
+  };
+  if (x11) try_server(DisplayServer::kX11, "DISPLAY");
+  if (wayland) try_server(DisplayServer::kWayland, "WAYLAND_DISPLAY");
+  return status;
 }
 
 StartupDecision DecideStartup(const std::vector<std::string>& args, const ProgramInfo& info,
                               const std::function<const char*(const char*)>& getenv,
+                              std::ostream& out, std::ostream& err) {
+  return DecideStartup(
+      args, info, [&getenv] { return CheckDisplay(getenv); }, out, err);
+}
+
+StartupDecision DecideStartup(const std::vector<std::string>& args, const ProgramInfo& info,
+                              const std::function<DisplayStatus()>& check_display,
                               std::ostream& out, std::ostream& err) {
   StartupDecision decision;
   bool terminal = false;
@@ -82,8 +104,16 @@ StartupDecision DecideStartup(const std::vector<std::string>& args, const Progra
     decision.exit_status = 2;
     return decision;
   }
-  decision.front_end =
-      terminal || !DisplayAvailable(getenv) ? FrontEnd::kTerminal : FrontEnd::kWindows;
+  if (terminal) {
+    decision.front_end = FrontEnd::kTerminal;
+    return decision;
+  }
+  const DisplayStatus display = check_display();
+  if (!display.available && !display.unopened.empty()) {
+    err << info.command << ": cannot open the display \"" << display.unopened
+        << "\"; running in the terminal\n";
+  }
+  decision.front_end = display.available ? FrontEnd::kWindows : FrontEnd::kTerminal;
   return decision;
 }
 

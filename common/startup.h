@@ -1,6 +1,7 @@
 // Startup: what both programs decide before anything else, and before any
 // toolkit object exists: --help, --version, --terminal, and whether a
-// graphical display is there at all. Nothing here touches the display.
+// graphical display is there at all. The display is only opened (and closed
+// again) to check it, without any toolkit.
 
 #ifndef COMMON_STARTUP_H_
 #define COMMON_STARTUP_H_
@@ -39,17 +40,45 @@ struct StartupDecision {
   std::optional<std::string> argument;  // its argument
 };
 
-// Reads the arguments (without the program name) and the environment through
-// `getenv`. --help and --version print to `out`; a wrong argument prints to
-// `err` and gives status 2. Without --terminal the windows are chosen only
-// when a display is available.
+// Whether the windows can be shown.
+struct DisplayStatus {
+  bool available = false;
+  // The display the environment named but that could not be opened; empty
+  // when none was named (or one opened).
+  std::string unopened;
+};
+
+enum class DisplayServer { kX11, kWayland };
+
+// Connects to the display server `name` of `server` and disconnects again;
+// true when that worked.
+using DisplayOpener = std::function<bool(DisplayServer server, const std::string& name)>;
+
+// The check of a system with display servers: a Qt platform that needs none
+// ("offscreen", "vnc") is always available; otherwise the display named by
+// DISPLAY (X11) or WAYLAND_DISPLAY must open, the one QT_QPA_PLATFORM names
+// when it names one.
+DisplayStatus CheckDisplayServers(const std::function<const char*(const char*)>& getenv,
+                                  const DisplayOpener& open);
+
+// The check of the platform built for: on Windows the desktop is always
+// there; elsewhere CheckDisplayServers with the real display servers.
+DisplayStatus CheckDisplay(const std::function<const char*(const char*)>& getenv);
+
+// Reads the arguments (without the program name). --help and --version print
+// to `out`; a wrong argument prints to `err` and gives status 2. Without
+// --terminal the windows are chosen only when `check_display` finds them
+// available; when a named display does not open, one line on `err` says so
+// and the terminal is chosen.
+StartupDecision DecideStartup(const std::vector<std::string>& args, const ProgramInfo& info,
+                              const std::function<DisplayStatus()>& check_display,
+                              std::ostream& out, std::ostream& err);
+
+// The same with the platform's own check, reading the environment through
+// `getenv`.
 StartupDecision DecideStartup(const std::vector<std::string>& args, const ProgramInfo& info,
                               const std::function<const char*(const char*)>& getenv,
                               std::ostream& out, std::ostream& err);
-
-// True when the environment names a display (X11 or Wayland), or a Qt
-// platform that needs none.
-bool DisplayAvailable(const std::function<const char*(const char*)>& getenv);
 
 // The line that names the data directory, given its full path, in the
 // windows and on the terminal of both programs: "Data directory: /srv/store".

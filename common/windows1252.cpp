@@ -140,4 +140,27 @@ std::string Utf8ToWindows1252(std::string_view text) {
   return out;
 }
 
+std::wstring Windows1252ToWide(std::string_view text) {
+  std::wstring out;
+  out.reserve(text.size());
+  for (const char c : text) {
+    out += static_cast<wchar_t>(Windows1252ToUnicode(static_cast<unsigned char>(c)));
+  }
+  return out;
+}
+
+bool WideToWindows1252(std::wstring_view text, std::string& out) {
+  out.clear();
+  out.reserve(text.size());
+  bool exact = true;
+  for (const wchar_t unit : text) {
+    const auto cp = static_cast<char32_t>(unit);
+    const char byte = UnicodeToWindows1252(cp);
+    // Only a real question mark may come back as one.
+    if (byte == '?' && cp != U'?') exact = false;
+    out += byte;
+  }
+  return exact;
+}
+
 }  // namespace common

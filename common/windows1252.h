@@ -25,6 +25,14 @@ std::string Windows1252ToUtf8(std::string_view text);
 // U+10FFFF.
 std::string Utf8ToWindows1252(std::string_view text);
 
+// File names for the Windows wide-character API: each Windows-1252 byte as
+// its UTF-16 unit.
+std::wstring Windows1252ToWide(std::string_view text);
+
+// A wide file name back in Windows-1252. Returns false when some character
+// has no Windows-1252 form; it becomes '?' in `out`.
+bool WideToWindows1252(std::wstring_view text, std::string& out);
+
 }  // namespace common
 
 #endif  // COMMON_WINDOWS1252_H_

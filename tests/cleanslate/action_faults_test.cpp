@@ -6,8 +6,8 @@
 // program could not mend itself is mended by the next start.
 
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
+#include <filesystem>
 #include <functional>
 
 #include "cleanslate/action_runner.h"
@@ -15,8 +15,9 @@
 #include "cleanslate/confirmations.h"
 #include "cleanslate/full_reset.h"
 #include "common/backups.h"
+#include "common/default_env.h"
 #include "common/file_error.h"
-#include "common/posix_env.h"
+#include "common/default_env.h"
 #include "tests/support/fixed_sources.h"
 #include "tests/support/record_bytes.h"
 #include "tests/support/recording_host.h"
@@ -48,7 +49,10 @@ void FillStore(const TempDir& dir) {
   }
   dir.Write("cust.dat", customers);
   dir.Write("cust.pt", " 3\r\n 3\r\n");
-  ::chmod(dir.PathOf("cust.pt").c_str(), 0640);
+  // Odd permissions, which a replaced file keeps (only POSIX has these bits).
+  namespace fs = std::filesystem;
+  const fs::perms owner_rw = fs::perms::owner_read | fs::perms::owner_write;
+  fs::permissions(dir.PathOf("cust.pt"), owner_rw | fs::perms::group_read);
   dir.Write("note.pt", " 7\r\n");
   dir.Write("1998.dat", "sale");
   dir.Write("2ABC.PTN", "sale count");
@@ -58,7 +62,7 @@ void FillStore(const TempDir& dir) {
   dir.Write("order.dat", OldRecords(2, 135));
   dir.Write("ap.ptn", " 78\r\n");
   dir.Write("INVENT.DAT", OldRecords(3, 248));
-  ::chmod(dir.PathOf("INVENT.DAT").c_str(), 0600);
+  fs::permissions(dir.PathOf("INVENT.DAT"), owner_rw);
   dir.Write("supplier.dat", OldRecords(6, 243));
   dir.Write("repair.dat", OldRecords(2, 189));
   dir.Write("enote.dat", "envelope notes");
@@ -173,7 +177,7 @@ TEST_P(ActionFaultsTest, EveryFailureLeavesTheOriginalsOrTheWholeResult) {
         // The next start puts back what the failing run could not. A run
         // stopped after its commit mark (the last directory sync) stays
         // done.
-        common::PosixEnv healthy(dir.path());
+        common::DefaultEnv healthy(dir.path());
         common::RecoverInterrupted(healthy, kBackupFolder);
         const Tree after = TreeSnapshot(dir.path(), kBackupFolder);
         if (after != expected_after) {

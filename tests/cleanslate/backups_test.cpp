@@ -10,7 +10,7 @@
 #include "cleanslate/category_resets.h"
 #include "cleanslate/makefile_window.h"
 #include "common/backups.h"
-#include "common/posix_env.h"
+#include "common/default_env.h"
 #include "tests/support/counting_fault_env.h"
 #include "tests/support/fixed_sources.h"
 #include "tests/support/recording_host.h"
@@ -66,7 +66,7 @@ TEST(RecoveryTest, TheNextStartPutsBackAndSaysSo) {
   // Killed at the first point where the files are half changed.
   for (int n = 1; TreeSnapshot(dir.path(), kBackups) == before; ++n) {
     ASSERT_LT(n, 200);
-    common::PosixEnv healthy(dir.path());
+    common::DefaultEnv healthy(dir.path());
     common::RecoverInterrupted(healthy, kBackups);
     CountingFaultEnv killed(dir.path(), FaultMode::kCrash, n);
     ScriptedMessages messages;
@@ -75,7 +75,7 @@ TEST(RecoveryTest, TheNextStartPutsBackAndSaysSo) {
                  SimulatedCrash);
   }
 
-  common::PosixEnv env(dir.path());
+  common::DefaultEnv env(dir.path());
   ScriptedMessages messages;
   messages.Answer({common::Answer::kNo});
   RecordingHost host;
@@ -134,7 +134,7 @@ TEST(BackupCommandsTest, PlanListRestoreAndUndoTheRestore) {
   EXPECT_EQ(TreeSnapshot(dir.path(), kBackups), before);
 
   // The restore kept what it replaced: restoring that undoes the restore.
-  common::PosixEnv env(dir.path());
+  common::DefaultEnv env(dir.path());
   const std::vector<common::Backup> backups = common::ListBackups(env, kBackups);
   ASSERT_EQ(backups.size(), 2u);
   EXPECT_EQ(backups[0].manifest.action, "restore");

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "common/file_error.h"
-#include "common/posix_env.h"
+#include "common/default_env.h"
 #include "tests/support/fixed_sources.h"
 #include "tests/support/record_bytes.h"
 #include "tests/support/recording_host.h"
@@ -32,7 +32,7 @@ constexpr char kSortNow[] =
 class CategoryResetsTest : public ::testing::Test {
  protected:
   TempDir dir_;
-  common::PosixEnv env_{dir_.path()};
+  common::DefaultEnv env_{dir_.path()};
   ScriptedMessages messages_;
   FixedRandom random_;
   FixedClock clock_;
@@ -93,7 +93,7 @@ TEST_F(CategoryResetsTest, MissingOrBlankCustomerCountChangesNothing) {
   };
   for (const Case& c : cases) {
     TempDir dir;
-    common::PosixEnv env(dir.path());
+    common::DefaultEnv env(dir.path());
     ScriptedMessages messages;
     ActionContext context{env, messages, random_, clock_};
     dir.Write("cust.dat", std::string(180, 'c'));
@@ -157,7 +157,7 @@ TEST_F(CategoryResetsTest, OrdersResetWritesEmptyOrders) {
             std::vector<std::string>{std::string("The orders files have been zeroed.") + kSortNow});
 
   TempDir empty;
-  common::PosixEnv env(empty.path());
+  common::DefaultEnv env(empty.path());
   RunCategoryReset(kOrdersReset, ActionContext{env, messages_, random_, clock_}, host_);
   EXPECT_EQ(empty.Read("order.dat"), Zeros(135));
 }
@@ -221,7 +221,7 @@ TEST_F(CategoryResetsTest, RecordResetsTouchTheirFilesAndSayTheirMessage) {
   };
   for (const Case& c : cases) {
     TempDir dir;
-    common::PosixEnv env(dir.path());
+    common::DefaultEnv env(dir.path());
     ScriptedMessages messages;
     dir.Write("enote.pt", " 4\r\n");
     dir.Write("staff.dat", "old staff");

@@ -5,7 +5,7 @@
 #include <limits>
 
 #include "common/file_error.h"
-#include "common/posix_env.h"
+#include "common/default_env.h"
 #include "tests/support/fixed_sources.h"
 #include "tests/support/record_bytes.h"
 #include "tests/support/temp_dir.h"
@@ -38,7 +38,7 @@ std::string CustomerBytes(const Customer& c) {
 class CustomerFileTest : public ::testing::Test {
  protected:
   TempDir dir_;
-  common::PosixEnv env_{dir_.path()};
+  common::DefaultEnv env_{dir_.path()};
 };
 
 TEST_F(CustomerFileTest, SampleCustomerReplacesRecordOneOnly) {
@@ -129,7 +129,7 @@ TEST_F(CustomerFileTest, MissingEmptyOrBlankCountFileIsAFileErrorNamingIt) {
   };
   for (const Case& c : cases) {
     TempDir dir;
-    common::PosixEnv env(dir.path());
+    common::DefaultEnv env(dir.path());
     if (c.bytes != nullptr) dir.Write("cust.pt", c.bytes);
     try {
       ReadCustomerCount(env);

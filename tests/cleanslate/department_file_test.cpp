@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "common/posix_env.h"
+#include "common/default_env.h"
 #include "tests/support/temp_dir.h"
 
 namespace cleanslate {
@@ -15,7 +15,7 @@ std::string Record(const std::string& bytes, int n) { return bytes.substr(41 * (
 class DepartmentFileTest : public ::testing::Test {
  protected:
   TempDir dir_;
-  common::PosixEnv env_{dir_.path()};
+  common::DefaultEnv env_{dir_.path()};
 };
 
 TEST_F(DepartmentFileTest, ThirtyRecordsWithNamedDepartmentsThenFreeSlots) {

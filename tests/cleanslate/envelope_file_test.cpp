@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "common/posix_env.h"
+#include "common/default_env.h"
 #include "tests/support/record_bytes.h"
 #include "tests/support/temp_dir.h"
 
@@ -17,7 +17,7 @@ using testing_support::TempDir;
 
 TEST(EnvelopeFileTest, SampleEnvelopeReplacesRecordOne) {
   TempDir dir;
-  common::PosixEnv env(dir.path());
+  common::DefaultEnv env(dir.path());
   const std::string old = OldRecords(4, 189);
   dir.Write("repair.dat", old);
 
@@ -42,7 +42,7 @@ TEST(EnvelopeFileTest, NotesAreDeletedWhicheverIsPresent) {
   const Case cases[] = {{{}}, {{"enote.pt"}}, {{"ENOTE.DAT", "enote.pt"}}};
   for (const Case& c : cases) {
     TempDir dir;
-    common::PosixEnv env(dir.path());
+    common::DefaultEnv env(dir.path());
     for (const std::string& name : c.present) dir.Write(name, "x");
     dir.Write("enote.bak", "kept");
     DeleteEnvelopeNotes(env);

@@ -1,16 +1,17 @@
 #include "cleanslate/full_reset.h"
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
+#include <cstdio>
 #include <cstdlib>
-#include <ctime>
 #include <map>
 #include <string>
 
+#include "common/default_env.h"
 #include "common/file_error.h"
 #include "common/file_names.h"
-#include "common/posix_env.h"
+#include "common/default_env.h"
+#include "tests/support/platform.h"
 #include "tests/support/fault_env.h"
 #include "tests/support/fixed_sources.h"
 #include "tests/support/record_bytes.h"
@@ -170,7 +171,7 @@ class FullResetTest : public ::testing::Test {
   }
 
   TempDir dir_;
-  common::PosixEnv env_{dir_.path()};
+  common::DefaultEnv env_{dir_.path()};
   ScriptedMessages messages_;
   FixedRandom random_{0.5};
   FixedClock clock_{"04-30-1998"};
@@ -295,13 +296,12 @@ TEST_F(FullResetTest, FailingStepPutsEveryFileBack) {
 
 // The real program through a pipe, with its own random draw and today's date.
 TEST(FullResetProgramTest, ZeroEverythingThroughThePipe) {
+  REQUIRE_POSIX_SHELL();
   TempDir dir;
   dir.Write("CUST.DAT", testing_support::OldRecords(5, 180));
   const std::string command = "cd '" + dir.path() + "' && printf 'y\\n12\\ny\\n\\n' | '" +
                               CLEANSLATE_PROGRAM + "' --terminal > out.txt 2> err.txt";
-  const int status = std::system(command.c_str());
-  ASSERT_TRUE(WIFEXITED(status));
-  EXPECT_EQ(WEXITSTATUS(status), 0);
+  EXPECT_EQ(testing_support::RunShell(command), 0);
   const std::string out = dir.Read("out.txt");
   EXPECT_NE(out.find("ZERO all of the files"), std::string::npos);
   EXPECT_NE(out.find("\nFINISHED\n"), std::string::npos);
@@ -320,11 +320,9 @@ TEST(FullResetProgramTest, ZeroEverythingThroughThePipe) {
   EXPECT_EQ(random.substr(digits_end), Spaces(15 - digits_end));
 
   // The note is dated today as mm-dd-yy.
-  const std::time_t now = std::time(nullptr);
-  std::tm local{};
-  localtime_r(&now, &local);
+  const common::LocalTime now = common::DefaultEnv(dir.path()).Now();
   char today[16];
-  std::strftime(today, sizeof today, "%m-%d-%y", &local);
+  std::snprintf(today, sizeof today, "%02d-%02d-%02d", now.month, now.day, now.year % 100);
   EXPECT_EQ(dir.Read("note.dat").substr(91), today);
   // The old "CUST.DAT" went with the other ".dat" files; the new one keeps
   // its name.

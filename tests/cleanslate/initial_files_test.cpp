@@ -16,7 +16,7 @@
 #include "cleanslate/settings_file.h"
 #include "cleanslate/small_files.h"
 #include "common/file_error.h"
-#include "common/posix_env.h"
+#include "common/default_env.h"
 #include "tests/support/fault_env.h"
 #include "tests/support/temp_dir.h"
 
@@ -76,7 +76,7 @@ std::string Upper(std::string name) {
 // What the writer leaves in an empty directory as file `i` of its case.
 std::string FreshBytes(const WriterCase& c, std::size_t i) {
   TempDir dir;
-  common::PosixEnv env(dir.path());
+  common::DefaultEnv env(dir.path());
   c.writer(env);
   return dir.Read(c.files[i].name);
 }
@@ -84,7 +84,7 @@ std::string FreshBytes(const WriterCase& c, std::size_t i) {
 TEST(InitialFilesTest, EachWriterGivesExactlyItsFilesAndBytes) {
   for (const WriterCase& c : WriterCases()) {
     TempDir dir;
-    common::PosixEnv env(dir.path());
+    common::DefaultEnv env(dir.path());
     c.writer(env);
     Names expected_names;
     for (const ExpectedFile& file : c.files) {
@@ -106,7 +106,7 @@ TEST(InitialFilesTest, OldLongerFilesOfAnotherCaseAreRewrittenUnderTheirNames) {
   const std::string old(8000, 'x');
   for (const WriterCase& c : WriterCases()) {
     TempDir dir;
-    common::PosixEnv env(dir.path());
+    common::DefaultEnv env(dir.path());
     Names old_names;  // in the order of c.files
     for (const ExpectedFile& file : c.files) {
       old_names.push_back(Upper(file.name) == file.name ? "convert.one" : Upper(file.name));

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "common/posix_env.h"
+#include "common/default_env.h"
 #include "tests/support/fixed_sources.h"
 #include "tests/support/record_bytes.h"
 #include "tests/support/temp_dir.h"
@@ -35,7 +35,7 @@ std::string ItemBytes(const Item& i) {
 class InventoryFileTest : public ::testing::Test {
  protected:
   TempDir dir_;
-  common::PosixEnv env_{dir_.path()};
+  common::DefaultEnv env_{dir_.path()};
 };
 
 TEST_F(InventoryFileTest, SampleItemReplacesRecordOneAndCountsZero) {

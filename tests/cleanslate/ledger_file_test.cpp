@@ -4,7 +4,7 @@
 
 #include <regex>
 
-#include "common/posix_env.h"
+#include "common/default_env.h"
 #include "tests/support/temp_dir.h"
 
 namespace cleanslate {
@@ -28,7 +28,7 @@ std::string Record(const std::string& bytes, int n) { return bytes.substr(100 * 
 class LedgerFileTest : public ::testing::Test {
  protected:
   TempDir dir_;
-  common::PosixEnv env_{dir_.path()};
+  common::DefaultEnv env_{dir_.path()};
 };
 
 TEST_F(LedgerFileTest, SpotCheckedAccountsHoldTheirExactBytes) {

@@ -12,7 +12,7 @@
 #include <QtTest>
 #include <sstream>
 
-#include "common/posix_env.h"
+#include "common/default_env.h"
 #include "tests/support/box_answerer.h"
 #include "tests/support/fixed_sources.h"
 #include "tests/support/temp_dir.h"
@@ -33,7 +33,7 @@ struct Program {
 
   QListWidget* list() { return app.view().findChild<QListWidget*>("List1"); }
 
-  common::PosixEnv env;
+  common::DefaultEnv env;
   FixedRandom random;
   FixedClock clock;
   std::ostringstream err;

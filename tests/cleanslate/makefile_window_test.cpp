@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "common/file_error.h"
-#include "common/posix_env.h"
+#include "common/default_env.h"
 #include "tests/support/fixed_sources.h"
 #include "tests/support/recording_host.h"
 #include "tests/support/scripted_messages.h"
@@ -31,7 +31,7 @@ constexpr char kRefused[] = "You didn't choose YES so nothing was done";
 class MakefileWindowTest : public ::testing::Test {
  protected:
   TempDir dir_;
-  common::PosixEnv env_{dir_.path()};
+  common::DefaultEnv env_{dir_.path()};
   ScriptedMessages messages_;
   FixedRandom random_;
   FixedClock clock_;
@@ -65,7 +65,7 @@ TEST_F(MakefileWindowTest, LockMarkerInAnyCaseAndWithAnyContentStopsTheStart) {
   for (const char* name : {"nozero.dat", "NOZERO.DAT"}) {
     for (const char* content : {"", "No Zero\r\n"}) {
       TempDir dir;
-      common::PosixEnv env(dir.path());
+      common::DefaultEnv env(dir.path());
       ScriptedMessages messages;
       RecordingHost host;
       dir.Write(name, content);
@@ -166,7 +166,7 @@ void WriteStoreFiles(const TempDir& dir) {
 TEST_F(MakefileWindowTest, EveryCategoryAsksItsSentenceThenRunsAndEnds) {
   for (const CategoryCase& c : kCategories) {
     TempDir dir;
-    common::PosixEnv env(dir.path());
+    common::DefaultEnv env(dir.path());
     WriteStoreFiles(dir);
     const auto before = Snapshot(dir);
     ScriptedMessages messages;
@@ -191,7 +191,7 @@ TEST_F(MakefileWindowTest, DecliningACategoryTouchesNothing) {
   for (const CategoryCase& c : kCategories) {
     for (const Answer answer : {Answer::kNo, Answer::kCancel}) {
       TempDir dir;
-      common::PosixEnv env(dir.path());
+      common::DefaultEnv env(dir.path());
       WriteStoreFiles(dir);
       const auto before = Snapshot(dir);
       ScriptedMessages messages;

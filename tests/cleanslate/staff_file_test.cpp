@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "common/posix_env.h"
+#include "common/default_env.h"
 #include "tests/support/record_bytes.h"
 #include "tests/support/temp_dir.h"
 
@@ -43,7 +43,7 @@ std::string AllSlots(const std::string& extra9) {
 class StaffFileTest : public ::testing::Test {
  protected:
   TempDir dir_;
-  common::PosixEnv env_{dir_.path()};
+  common::DefaultEnv env_{dir_.path()};
 };
 
 TEST_F(StaffFileTest, ResetSlotsLeaveExtra9ZeroAndOldStaffFileInPlace) {

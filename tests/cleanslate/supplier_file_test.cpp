@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "common/posix_env.h"
+#include "common/default_env.h"
 #include "tests/support/record_bytes.h"
 #include "tests/support/temp_dir.h"
 
@@ -33,7 +33,7 @@ const Supplier kZeroOut{"ZERO OUT", "Remove From File", "on Next Sort", "", "", 
 class SupplierFileTest : public ::testing::Test {
  protected:
   TempDir dir_;
-  common::PosixEnv env_{dir_.path()};
+  common::DefaultEnv env_{dir_.path()};
 };
 
 TEST_F(SupplierFileTest, WorkingSuppliersReplaceRecordsOneAndTwo) {

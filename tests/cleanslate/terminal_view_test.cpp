@@ -1,14 +1,14 @@
 #include "cleanslate/terminal_view.h"
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
-#include "common/posix_env.h"
+#include "common/default_env.h"
+#include "tests/support/platform.h"
 #include "tests/support/fixed_sources.h"
 #include "tests/support/temp_dir.h"
 
@@ -49,7 +49,7 @@ struct Dialogue {
 };
 
 Dialogue RunWith(const TempDir& dir, const std::string& input) {
-  common::PosixEnv env(dir.path());
+  common::DefaultEnv env(dir.path());
   FixedRandom random;
   FixedClock clock;
   std::istringstream in(input);
@@ -121,8 +121,7 @@ ProgramRun RunProgram(const TempDir& dir, const std::string& input) {
   dir.Write(".input", input);
   const std::string command = "cd '" + dir.path() + "' && " + CLEANSLATE_PROGRAM +
                               " --terminal < .input > .out 2> .err";
-  const int raw = std::system(command.c_str());
-  ProgramRun run{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, dir.Read(".out"), dir.Read(".err")};
+  ProgramRun run{testing_support::RunShell(command), dir.Read(".out"), dir.Read(".err")};
   std::remove(dir.PathOf(".input").c_str());
   std::remove(dir.PathOf(".out").c_str());
   std::remove(dir.PathOf(".err").c_str());
@@ -130,6 +129,7 @@ ProgramRun RunProgram(const TempDir& dir, const std::string& input) {
 }
 
 TEST(TerminalProgramTest, CustomerResetThroughAPipe) {
+  REQUIRE_POSIX_SHELL();
   TempDir dir;
   dir.Write("cust.dat", std::string(360, 'c'));
   dir.Write("note.dat", "notes");
@@ -153,6 +153,7 @@ TEST(TerminalProgramTest, CustomerResetThroughAPipe) {
 }
 
 TEST(TerminalProgramTest, FileErrorThroughAPipe) {
+  REQUIRE_POSIX_SHELL();
   TempDir dir;
   dir.Write("1998.dat", "sales");
   const ProgramRun run = RunProgram(dir, "y\n1\ny\n");

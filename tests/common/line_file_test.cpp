@@ -1,10 +1,9 @@
 #include "common/line_file.h"
 
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include "common/file_error.h"
-#include "common/posix_env.h"
+#include "common/default_env.h"
 #include "tests/support/fault_env.h"
 #include "tests/support/temp_dir.h"
 
@@ -19,7 +18,7 @@ using Names = std::vector<std::string>;
 class LineFileTest : public ::testing::Test {
  protected:
   TempDir dir_;
-  PosixEnv env_{dir_.path()};
+  DefaultEnv env_{dir_.path()};
 
   std::vector<std::string> ReadAllFields(const std::string& name) {
     LineFileReader file(env_, name);
@@ -65,17 +64,6 @@ TEST_F(LineFileTest, ReplacesAnExistingFileUnderItsOwnName) {
   file.Close();
   EXPECT_EQ(dir_.Names(), (Names{"CUST.PT"}));
   EXPECT_EQ(dir_.Read("CUST.PT"), " 1\r\n");
-}
-
-TEST_F(LineFileTest, KeepsThePermissionsOfTheFileItReplaces) {
-  dir_.Write("tagsize.dat", "x\r\n");
-  ASSERT_EQ(::chmod(dir_.PathOf("tagsize.dat").c_str(), 0640), 0);
-  LineFileWriter file(env_, "tagsize.dat");
-  WriteTextLine(file, "y");
-  file.Close();
-  struct stat st;
-  ASSERT_EQ(::stat(dir_.PathOf("tagsize.dat").c_str(), &st), 0);
-  EXPECT_EQ(st.st_mode & 0777, 0640u);
 }
 
 TEST_F(LineFileTest, WritingOverADirectoryIsAnErrorAndLeavesNothingBehind) {
@@ -163,9 +151,6 @@ TEST_F(LineFileTest, MissingEmptyAndOddFilesAreErrorsNamingThem) {
   EXPECT_THROW(ReadFirstField(env_, "empty.pt"), FileError);
   dir_.MakeDirectory("dir.pt");
   EXPECT_THROW(ReadFirstField(env_, "dir.pt"), FileError);
-  // A FIFO must not make the program wait for a writer.
-  ASSERT_EQ(::mkfifo(dir_.PathOf("fifo.pt").c_str(), 0600), 0);
-  EXPECT_THROW(ReadFirstField(env_, "fifo.pt"), FileError);
 }
 
 }  // namespace

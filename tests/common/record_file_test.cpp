@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "common/file_error.h"
-#include "common/posix_env.h"
+#include "common/default_env.h"
 #include "tests/support/fault_env.h"
 #include "tests/support/temp_dir.h"
 
@@ -23,7 +23,7 @@ std::string Records(int count, int length) {
 class RecordFileTest : public ::testing::Test {
  protected:
   TempDir dir_;
-  PosixEnv env_{dir_.path()};
+  DefaultEnv env_{dir_.path()};
 };
 
 TEST_F(RecordFileTest, WritingRecordOneKeepsTheOthersAndTheLength) {

@@ -6,7 +6,7 @@
 #include <cstdio>
 
 #include "common/file_error.h"
-#include "common/posix_env.h"
+#include "common/default_env.h"
 #include "tests/support/fault_env.h"
 #include "tests/support/temp_dir.h"
 
@@ -27,7 +27,7 @@ std::string Record(int n) {
 class RecordReaderTest : public ::testing::Test {
  protected:
   TempDir dir_;
-  PosixEnv env_{dir_.path()};
+  DefaultEnv env_{dir_.path()};
 };
 
 TEST_F(RecordReaderTest, WalksALargeReadOnlyFileAndLeavesAPartialRecord) {

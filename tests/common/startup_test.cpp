@@ -18,13 +18,21 @@ struct Outcome {
   std::string out, err;
 };
 
-Outcome Decide(std::vector<std::string> args, std::map<std::string, std::string> environment) {
+using Environment = std::map<std::string, std::string>;
+
+// The displays that open: X11 ":0" and Wayland "wayland-0" only.
+bool OpenOnlyTheUsualOnes(DisplayServer server, const std::string& name) {
+  return server == DisplayServer::kX11 ? name == ":0" : name == "wayland-0";
+}
+
+Outcome Decide(std::vector<std::string> args, Environment environment) {
   std::ostringstream out, err;
   auto getenv = [&environment](const char* name) -> const char* {
     const auto it = environment.find(name);
     return it == environment.end() ? nullptr : it->second.c_str();
   };
-  Outcome run{DecideStartup(args, kInfo, getenv, out, err), "", ""};
+  const auto check = [&] { return CheckDisplayServers(getenv, OpenOnlyTheUsualOnes); };
+  Outcome run{DecideStartup(args, kInfo, check, out, err), "", ""};
   run.out = out.str();
   run.err = err.str();
   return run;
@@ -49,7 +57,7 @@ TEST(StartupTest, WrongArgumentEndsWithStatusTwo) {
 TEST(StartupTest, TerminalWhenAskedOrWithoutADisplay) {
   struct Case {
     std::vector<std::string> args;
-    std::map<std::string, std::string> environment;
+    Environment environment;
     FrontEnd expected;
   };
   const Case cases[] = {
@@ -60,6 +68,11 @@ TEST(StartupTest, TerminalWhenAskedOrWithoutADisplay) {
       {{}, {{"DISPLAY", ""}}, FrontEnd::kTerminal},
       {{}, {{"QT_QPA_PLATFORM", "offscreen"}}, FrontEnd::kWindows},
       {{}, {{"QT_QPA_PLATFORM", "xcb"}}, FrontEnd::kTerminal},
+      // One display that opens is enough, and the one Qt is told to use must.
+      {{}, {{"DISPLAY", ":9"}, {"WAYLAND_DISPLAY", "wayland-0"}}, FrontEnd::kWindows},
+      {{}, {{"QT_QPA_PLATFORM", "xcb"}, {"WAYLAND_DISPLAY", "wayland-0"}}, FrontEnd::kTerminal},
+      {{}, {{"QT_QPA_PLATFORM", "wayland"}, {"WAYLAND_DISPLAY", "wayland-0"}},
+       FrontEnd::kWindows},
   };
   for (const Case& c : cases) {
     const Outcome run = Decide(c.args, c.environment);
@@ -82,6 +95,36 @@ TEST(StartupTest, CurrentDirectoryPathNamesTheDirectoryOrADot) {
   EXPECT_EQ(CurrentDirectoryPath(), ".");
   std::filesystem::current_path(before);
   EXPECT_EQ(DataDirectoryText(""), "");
+}
+
+TEST(StartupTest, ADisplayThatDoesNotOpenIsNamedInOneLine) {
+  const Outcome stale = Decide({}, {{"DISPLAY", "localhost:10.0"}});
+  EXPECT_EQ(stale.decision.front_end, FrontEnd::kTerminal);
+  EXPECT_EQ(stale.err,
+            "cleanslate: cannot open the display \"localhost:10.0\"; running in the terminal\n");
+  EXPECT_EQ(stale.out, "");
+  // The first display tried is the one named.
+  const Outcome both = Decide({}, {{"DISPLAY", ":7"}, {"WAYLAND_DISPLAY", "wayland-9"}});
+  EXPECT_EQ(both.err, "cleanslate: cannot open the display \":7\"; running in the terminal\n");
+  // Nothing is said when no display was named, or the terminal was asked for.
+  EXPECT_EQ(Decide({}, {}).err, "");
+  EXPECT_EQ(Decide({"--terminal"}, {{"DISPLAY", ":7"}}).err, "");
+}
+
+TEST(StartupTest, NoDisplayIsOpenedForHelpVersionOrTheTerminal) {
+  int opened = 0;
+  const auto counting = [&opened](DisplayServer, const std::string&) { return ++opened > 0; };
+  Environment environment{{"DISPLAY", ":0"}};
+  auto getenv = [&environment](const char* name) -> const char* {
+    const auto it = environment.find(name);
+    return it == environment.end() ? nullptr : it->second.c_str();
+  };
+  std::ostringstream out, err;
+  for (const std::vector<std::string>& args :
+       {std::vector<std::string>{"--help"}, {"--version"}, {"--terminal"}, {"--bad"}}) {
+    DecideStartup(args, kInfo, [&] { return CheckDisplayServers(getenv, counting); }, out, err);
+  }
+  EXPECT_EQ(opened, 0);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "tests/support/platform.h"
 #include "tests/support/temp_dir.h"
 
 namespace common {
@@ -76,11 +77,12 @@ TEST(TerminalMessagesTest, PromptsShowTheDefaultInCapitals) {
 // The real streams, through a pipe: the prompt must be out before the
 // program waits, and the answers must arrive line by line.
 TEST(TerminalMessagesTest, DialogueThroughAPipe) {
+  REQUIRE_POSIX_SHELL();
   testing_support::TempDir dir;
   const std::string out = dir.PathOf("out.txt");
   const std::string command = "printf '\\nmaybe\\nyes\\n\\n' | " + std::string(MESSAGE_PROBE) +
                               " > " + out;
-  ASSERT_EQ(std::system(command.c_str()), 0);
+  ASSERT_EQ(testing_support::RunShell(command), 0);
   std::ifstream in(out);
   std::stringstream text;
   text << in.rdbuf();

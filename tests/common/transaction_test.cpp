@@ -12,7 +12,7 @@
 #include "common/file_error.h"
 #include "common/file_names.h"
 #include "common/line_file.h"
-#include "common/posix_env.h"
+#include "common/default_env.h"
 #include "common/record_file.h"
 #include "tests/support/counting_fault_env.h"
 #include "tests/support/temp_dir.h"
@@ -79,7 +79,7 @@ TEST(BackupManifestTest, TextIsReadableAndReadsBack) {
 class TransactionTest : public ::testing::Test {
  protected:
   TempDir dir_;
-  PosixEnv env_{dir_.path()};
+  DefaultEnv env_{dir_.path()};
 
   std::map<std::string, std::string> Data() const { return TreeSnapshot(dir_.path(), kBackups); }
 };
@@ -281,7 +281,7 @@ TEST_F(TransactionTest, RecoveryAfterACrashAtEveryPoint) {
   {
     TempDir dir;
     fill(dir);
-    PosixEnv env(dir.path());
+    DefaultEnv env(dir.path());
     Plan plan(env);
     plan.Delete("*.bud");
     plan.Write("a.pt", 10);
@@ -315,7 +315,7 @@ TEST_F(TransactionTest, RecoveryAfterACrashAtEveryPoint) {
       } catch (const SimulatedCrash&) {
       }
     }
-    PosixEnv healthy(dir.path());
+    DefaultEnv healthy(dir.path());
     RecoverInterrupted(healthy, kBackups);
     // Stopped after its commit mark, the action stays done and its backup
     // complete; before it, every file is its original and no backup is left.

@@ -1,7 +1,5 @@
 #include "tests/support/counting_fault_env.h"
 
-#include <sys/stat.h>
-
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -82,7 +80,11 @@ class CountedWritableFile : public common::WritableFile {
 
 CountingFaultEnv::CountingFaultEnv(const std::string& root, FaultMode mode, int fail_at,
                                    int error)
-    : EnvWrapper(posix_), posix_(root), mode_(mode), fail_at_(fail_at), error_(error) {}
+    : EnvWrapper(static_cast<common::Env&>(real_)),
+      real_(root),
+      mode_(mode),
+      fail_at_(fail_at),
+      error_(error) {}
 
 void CountingFaultEnv::Step(const char* action, const std::string& path) {
   ++count_;
@@ -159,14 +161,14 @@ std::map<std::string, std::string> TreeSnapshot(const std::string& root, const s
       if (it->is_directory()) it.disable_recursion_pending();
       continue;
     }
-    struct stat st;
-    ::lstat(it->path().c_str(), &st);
-    const std::string mode = " mode " + std::to_string(st.st_mode & 07777);
-    if (S_ISLNK(st.st_mode)) {
+    const fs::file_status status = fs::symlink_status(it->path());
+    const std::string mode =
+        " mode " + std::to_string(static_cast<unsigned>(status.permissions() & fs::perms::mask));
+    if (fs::is_symlink(status)) {
       files[name] = "<link " + fs::read_symlink(it->path()).string() + ">";
-    } else if (S_ISDIR(st.st_mode)) {
+    } else if (fs::is_directory(status)) {
       files[name] = "<dir>" + mode;
-    } else if (!S_ISREG(st.st_mode)) {
+    } else if (!fs::is_regular_file(status)) {
       files[name] = "<special>" + mode;  // a FIFO is never opened: that would wait
     } else {
       std::ifstream in(it->path(), std::ios::binary);

@@ -14,7 +14,7 @@
 #include <string>
 
 #include "common/env.h"
-#include "common/posix_env.h"
+#include "common/default_env.h"
 
 namespace testing_support {
 
@@ -56,7 +56,7 @@ class CountingFaultEnv : public common::EnvWrapper {
   std::uint64_t FreeSpace(const std::string& dir) override;
 
  private:
-  common::PosixEnv posix_;
+  common::DefaultEnv real_;
   FaultMode mode_;
   int fail_at_;
   int error_;

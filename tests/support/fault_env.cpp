@@ -65,7 +65,9 @@ class FaultRandomAccessFile : public common::RandomAccessFile {
 
 }  // namespace
 
-FaultEnv::FaultEnv(const std::string& root) : EnvWrapper(posix_), posix_(root) {}
+// real_ is not constructed yet: only its address is taken here.
+FaultEnv::FaultEnv(const std::string& root)
+    : EnvWrapper(static_cast<common::Env&>(real_)), real_(root) {}
 
 void FaultEnv::FailNext(FaultOp op, std::string path_part, int error_number, int skip,
                         std::size_t bytes_first) {

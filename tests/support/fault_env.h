@@ -10,7 +10,7 @@
 #include <string>
 
 #include "common/env.h"
-#include "common/posix_env.h"
+#include "common/default_env.h"
 
 namespace testing_support {
 
@@ -54,7 +54,7 @@ class FaultEnv : public common::EnvWrapper {
   [[noreturn]] void Fail(const std::string& action, const std::string& path);
 
  private:
-  common::PosixEnv posix_;
+  common::DefaultEnv real_;
   bool armed_ = false;
   FaultOp op_ = FaultOp::kAppend;
   std::string path_part_;

@@ -162,7 +162,7 @@ std::vector<common::DirEntry> MemoryEnv::ListDirectory(const std::string& dir) {
        it != entries_.end() && it->first.compare(0, prefix.size(), prefix) == 0; ++it) {
     const std::string name = it->first.substr(prefix.size());
     if (name.empty() || name.find('/') != std::string::npos) continue;
-    entries.push_back({name, it->second->type});
+    entries.push_back({name, it->second->type, !name.empty() && name.front() == '.'});
   }
   return entries;
 }

@@ -3,9 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdlib>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <sstream>
 
 namespace testing_support {
@@ -13,9 +14,19 @@ namespace testing_support {
 namespace fs = std::filesystem;
 
 TempDir::TempDir() {
-  std::string pattern = (fs::temp_directory_path() / "brillora-test-XXXXXX").string();
-  if (::mkdtemp(pattern.data()) == nullptr) ADD_FAILURE() << "cannot create a temporary directory";
-  path_ = pattern;
+  std::random_device random;
+  std::error_code error;
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    char name[32];
+    std::snprintf(name, sizeof name, "brillora-test-%08x", static_cast<unsigned>(random()));
+    const fs::path candidate = fs::temp_directory_path() / name;
+    // create_directory is false when the name is taken: try another.
+    if (fs::create_directory(candidate, error)) {
+      path_ = candidate.generic_string();
+      return;
+    }
+  }
+  ADD_FAILURE() << "cannot create a temporary directory";
 }
 
 TempDir::~TempDir() {

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "common/posix_env.h"
+#include "common/default_env.h"
 #include "tests/support/scripted_messages.h"
 #include "tests/support/temp_dir.h"
 #include "tests/tag/dept_fixture.h"
@@ -23,7 +23,7 @@ constexpr char kDefTagsBytes[] = "A1\r\nA2\r\nA3\r\nA4\r\nA5\r\nA6\r\n";
 class ChangeOrderTest : public ::testing::Test {
  protected:
   TempDir dir_;
-  common::PosixEnv env_{dir_.path()};
+  common::DefaultEnv env_{dir_.path()};
   ScriptedMessages messages_;
   testing_support::RecordingTagHost host_;
   std::unique_ptr<ChangeOrder> window_;
@@ -238,7 +238,7 @@ class UnsafeDepartmentTest : public ::testing::Test {
 };
 
 TEST_F(UnsafeDepartmentTest, TypedTextsAreRefusedAndNothingIsWritten) {
-  common::PosixEnv env(dir_.PathOf("data"));
+  common::DefaultEnv env(dir_.PathOf("data"));
   ChangeOrder window(env, messages_, host_);
   window.Form_Load();
   const std::string unsafe[] = {"../X", "..\\X", "***", "A?C", "C:X", "<A>", "\"AB",
@@ -261,7 +261,7 @@ TEST_F(UnsafeDepartmentTest, TypedTextsAreRefusedAndNothingIsWritten) {
 // change loaded and no reset deleted. What Save Change accepts, a department
 // change finds again.
 TEST_F(UnsafeDepartmentTest, SaveAndLoadAgreeOnEveryAcceptedText) {
-  common::PosixEnv env(dir_.PathOf("data"));
+  common::DefaultEnv env(dir_.PathOf("data"));
   for (const std::string text : {" .AB", "A.B", "AB.", "a b", "\xE9t\xE9", "[NO"}) {
     ChangeOrder window(env, messages_, host_);
     window.Form_Load();
@@ -277,7 +277,7 @@ TEST_F(UnsafeDepartmentTest, SaveAndLoadAgreeOnEveryAcceptedText) {
 }
 
 TEST_F(UnsafeDepartmentTest, ADottedDepartmentOfTheListIsNeitherLoadedNorDeleted) {
-  common::PosixEnv env(dir_.PathOf("data"));
+  common::DefaultEnv env(dir_.PathOf("data"));
   dir_.Write(DataFile("dept.dat"), DeptFile({DeptRecord(".ABSENT")}));
   dir_.Write(DataFile(".ABTAGS.DAT"), "hidden\r\n");
   ChangeOrder window(env, messages_, host_);
@@ -292,7 +292,7 @@ TEST_F(UnsafeDepartmentTest, ADottedDepartmentOfTheListIsNeitherLoadedNorDeleted
 }
 
 TEST_F(UnsafeDepartmentTest, TheResetSkipsUnsafeNamesAndDeletesOnlyTheFileANameDenotes) {
-  common::PosixEnv env(dir_.PathOf("data"));
+  common::DefaultEnv env(dir_.PathOf("data"));
   dir_.Write(DataFile("dept.dat"), DeptFile({DeptRecord("***"), DeptRecord("?AT"),
                                              DeptRecord("../UP"), DeptRecord("GENTS")}));
   for (const char* name : {"GENtags.dat", "WATtags.dat", "DEFTAGS.dat"}) {

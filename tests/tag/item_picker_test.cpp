@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "common/posix_env.h"
+#include "common/default_env.h"
 #include "tests/support/temp_dir.h"
 #include "tests/tag/item_fixture.h"
 
@@ -16,7 +16,7 @@ using Indexes = std::vector<std::size_t>;
 class ItemPickerTest : public ::testing::Test {
  protected:
   TempDir dir_;
-  common::PosixEnv env_{dir_.path()};
+  common::DefaultEnv env_{dir_.path()};
   ItemPicker picker_{env_};
 
   Labels Listed() const {

@@ -5,7 +5,7 @@
 #include <sstream>
 
 #include "common/file_error.h"
-#include "common/posix_env.h"
+#include "common/default_env.h"
 #include "tests/support/temp_dir.h"
 #include "tests/tag/dept_fixture.h"
 #include "tests/tag/item_fixture.h"
@@ -18,7 +18,7 @@ using testing_support::TempDir;
 class LayoutCheckTest : public ::testing::Test {
  protected:
   TempDir dir_;
-  common::PosixEnv env_{dir_.path()};
+  common::DefaultEnv env_{dir_.path()};
 
   std::string Check() {
     std::ostringstream out;

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "common/file_error.h"
-#include "common/posix_env.h"
+#include "common/default_env.h"
 #include "tag/micro_adjust_file.h"
 #include "tests/support/temp_dir.h"
 
@@ -16,7 +16,7 @@ using Positions = std::array<int, 8>;
 class TagLayoutTest : public ::testing::Test {
  protected:
   TempDir dir_;
-  common::PosixEnv env_{dir_.path()};
+  common::DefaultEnv env_{dir_.path()};
   TagLayout layout_;
 
   TagLayoutTest() { layout_.tagfile = kTagFile; }

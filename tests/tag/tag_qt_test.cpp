@@ -20,7 +20,7 @@
 #include <QWindow>
 #include <sstream>
 
-#include "common/posix_env.h"
+#include "common/default_env.h"
 #include "tag/qt/change_order_view.h"
 #include "tag/qt/form_tags_view.h"
 #include "tag/qt/tag_preview_panel.h"
@@ -85,7 +85,7 @@ class TagWindowsTest : public QObject {
   }
 
   std::unique_ptr<testing_support::TempDir> dir_;
-  std::unique_ptr<common::PosixEnv> env_;
+  std::unique_ptr<common::DefaultEnv> env_;
   std::ostringstream err_;
   std::unique_ptr<BoxAnswerer> answers_;
   std::unique_ptr<tag::TagQtApp> app_;
@@ -99,7 +99,7 @@ void TagWindowsTest::init() {
   QCoreApplication::exec();
   dir_ = std::make_unique<testing_support::TempDir>();
   dir_->Write("dept.dat", tag::DeptFile({tag::DeptRecord("GENTS RINGS"), tag::DeptRecord("CAF\xC9")}));
-  env_ = std::make_unique<common::PosixEnv>(dir_->path());
+  env_ = std::make_unique<common::DefaultEnv>(dir_->path());
   answers_ = std::make_unique<BoxAnswerer>(QList<QMessageBox::StandardButton>{});
   app_ = std::make_unique<tag::TagQtApp>(*env_, kInfo, "/srv/store", err_);
   QVERIFY(app_->Start());

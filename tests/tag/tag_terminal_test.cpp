@@ -1,15 +1,15 @@
 #include "tag/terminal/tag_terminal.h"
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <sstream>
 
-#include "common/posix_env.h"
+#include "common/default_env.h"
 #include "tag/change_order.h"
+#include "tests/support/platform.h"
 #include "tests/support/temp_dir.h"
 #include "tests/tag/dept_fixture.h"
 #include "tests/tag/item_fixture.h"
@@ -34,7 +34,7 @@ class TagTerminalTest : public ::testing::Test {
   TempDir dir_;
 
   Session Run(const std::string& input) {
-    common::PosixEnv env(dir_.path());
+    common::DefaultEnv env(dir_.path());
     std::istringstream in(input);
     std::ostringstream out, err;
     const int status = RunTagTerminal(env, in, out, err, kInfo);
@@ -175,14 +175,15 @@ TEST_F(TagTerminalTest, ViewAndItemsShowTheDepartmentsItemsWithoutChangingTheWin
 // The program itself, through a pipe, in its data directory.
 class TagProgramTest : public ::testing::Test {
  protected:
+  void SetUp() override { REQUIRE_POSIX_SHELL(); }
+
   TempDir dir_;
 
   int RunProgram(const std::string& input, const std::string& args = "--terminal") {
     dir_.Write("input.txt", input);
     const std::string command = "cd '" + dir_.path() + "' && " + TAG_PROGRAM + " " + args +
                                 " < input.txt > out.txt 2> err.txt";
-    const int raw = std::system(command.c_str());
-    return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    return testing_support::RunShell(command);
   }
 };
 

@@ -1,0 +1,27 @@
+// Cleanslate's window front end. A build without windows (TOOLS_WITH_QT off)
+// links a stand-in that runs the terminal front end instead.
+
+#ifndef CLEANSLATE_WINDOW_FRONT_END_H_
+#define CLEANSLATE_WINDOW_FRONT_END_H_
+
+#include <string>
+
+#include "cleanslate/clock.h"
+#include "cleanslate/random_source.h"
+#include "common/env.h"
+#include "common/startup.h"
+
+namespace cleanslate {
+
+// Shows the window until the program ends; returns the exit status. `argv`
+// holds the program name only.
+int RunWindows(int argc, char** argv, common::Env& env, RandomSource& random, Clock& clock,
+               const std::string& data_directory);
+
+// --list-backups or --restore, a restore's question in a message box.
+int RunBackupOptionWindow(int argc, char** argv, common::Env& env,
+                          const common::StartupDecision& decision);
+
+}  // namespace cleanslate
+
+#endif  // CLEANSLATE_WINDOW_FRONT_END_H_

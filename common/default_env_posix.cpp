@@ -1,0 +1,10 @@
+#include "common/default_env.h"
+#include "common/posix_env.h"
+
+namespace common {
+
+std::unique_ptr<Env> MakeDefaultEnv(const std::string& root) {
+  return std::make_unique<PosixEnv>(root);
+}
+
+}  // namespace common

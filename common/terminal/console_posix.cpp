@@ -1,0 +1,7 @@
+#include "common/terminal/console.h"
+
+namespace common {
+
+void PrepareConsole() {}
+
+}  // namespace common

@@ -1,0 +1,23 @@
+// The stand-in for the window front end in a build without windows: the
+// terminal front end, on the program's own console.
+
+#include <iostream>
+
+#include "common/terminal/backup_terminal.h"
+#include "tag/tag_saves.h"
+#include "tag/terminal/tag_terminal.h"
+#include "tag/window_front_end.h"
+
+namespace tag {
+
+int RunWindows(int /*argc*/, char** /*argv*/, common::Env& env, const common::ProgramInfo& info,
+               const std::string& data_directory) {
+  return RunTagTerminal(env, std::cin, std::cout, std::cerr, info, data_directory);
+}
+
+int RunBackupOptionWindow(int /*argc*/, char** /*argv*/, common::Env& env,
+                          const common::ProgramInfo& info, const common::StartupDecision& decision) {
+  return common::RunBackupOptionTerminal(env, info, decision, TagOptions("restore", true));
+}
+
+}  // namespace tag

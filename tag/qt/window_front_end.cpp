@@ -1,0 +1,26 @@
+#include "tag/window_front_end.h"
+
+#include <QApplication>
+#include <iostream>
+
+#include "common/qt/backup_window.h"
+#include "tag/qt/tag_qt_app.h"
+#include "tag/tag_saves.h"
+
+namespace tag {
+
+int RunWindows(int argc, char** argv, common::Env& env, const common::ProgramInfo& info,
+               const std::string& data_directory) {
+  QApplication application(argc, argv);
+  TagQtApp app(env, info, data_directory, std::cerr);
+  if (!app.Start()) return 1;
+  return app.Exec();
+}
+
+int RunBackupOptionWindow(int argc, char** argv, common::Env& env,
+                          const common::ProgramInfo& info, const common::StartupDecision& decision) {
+  return common::RunBackupOptionWindow(argc, argv, env, info, decision,
+                                       TagOptions("restore", true));
+}
+
+}  // namespace tag

@@ -1,0 +1,25 @@
+// Tag's window front end. A build without windows (TOOLS_WITH_QT off) links a
+// stand-in that runs the terminal front end instead.
+
+#ifndef TAG_WINDOW_FRONT_END_H_
+#define TAG_WINDOW_FRONT_END_H_
+
+#include <string>
+
+#include "common/env.h"
+#include "common/startup.h"
+
+namespace tag {
+
+// Shows the windows until the program ends; returns the exit status. `argv`
+// holds the program name only.
+int RunWindows(int argc, char** argv, common::Env& env, const common::ProgramInfo& info,
+               const std::string& data_directory);
+
+// --restore with its question in a message box.
+int RunBackupOptionWindow(int argc, char** argv, common::Env& env,
+                          const common::ProgramInfo& info, const common::StartupDecision& decision);
+
+}  // namespace tag
+
+#endif  // TAG_WINDOW_FRONT_END_H_
