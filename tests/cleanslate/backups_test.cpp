@@ -3,9 +3,6 @@
 // --restore through a pipe, with a restore undone in turn.
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-
-#include <cstdlib>
 
 #include "cleanslate/category_resets.h"
 #include "cleanslate/makefile_window.h"
@@ -13,6 +10,7 @@
 #include "common/default_env.h"
 #include "tests/support/counting_fault_env.h"
 #include "tests/support/fixed_sources.h"
+#include "tests/support/platform.h"
 #include "tests/support/recording_host.h"
 #include "tests/support/scripted_messages.h"
 #include "tests/support/temp_dir.h"
@@ -44,8 +42,8 @@ ProgramRun Program(const TempDir& dir, const std::string& args, const std::strin
   const std::string command = "cd '" + dir.path() + "' && printf '" + input + "' | '" +
                               CLEANSLATE_PROGRAM + "' " + args + " > '" +
                               output.PathOf("out") + "' 2> '" + output.PathOf("err") + "'";
-  const int status = std::system(command.c_str());
-  return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, output.Read("out"), output.Read("err")};
+  const int status = testing_support::RunShell(command);
+  return {status, output.Read("out"), output.Read("err")};
 }
 
 void FillStore(const TempDir& dir) {
@@ -95,6 +93,7 @@ TEST(RecoveryTest, TheNextStartPutsBackAndSaysSo) {
 }
 
 TEST(BackupCommandsTest, PlanListRestoreAndUndoTheRestore) {
+  REQUIRE_POSIX_SHELL();
   TempDir dir;
   FillStore(dir);
   const auto before = TreeSnapshot(dir.path());

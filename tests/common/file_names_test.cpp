@@ -96,6 +96,7 @@ TEST_F(FileNamesTest, EverySpellingResolvesToTheSameTwin) {
 }
 
 TEST_F(FileNamesTest, ResolveSkipsATwinThatPatternsDoNotSee) {
+  REQUIRE_CASE_SENSITIVE_NAMES();
   dir_.MakeDirectory("DEPT.DAT");
   dir_.Write("dept.dat", "");
   EXPECT_TRUE(FileExists(env_, "DEPT.DAT"));

@@ -5,6 +5,7 @@
 #include "common/file_error.h"
 #include "common/default_env.h"
 #include "tag/micro_adjust_file.h"
+#include "tests/support/platform.h"
 #include "tests/support/temp_dir.h"
 
 namespace tag {
@@ -173,6 +174,7 @@ TEST_F(TagLayoutTest, MicroAdjustIsOneFileWhateverTheCaseOfItsName) {
 // Twins on a case-sensitive disk: the factor is written as "Microadj.dat"
 // and read as "microadj.dat"; both must reach the same twin.
 TEST_F(TagLayoutTest, TheFactorWrittenIsTheFactorReadBesideACaseTwin) {
+  REQUIRE_CASE_SENSITIVE_NAMES();
   dir_.Write("microadj.dat", "1\r\n");
   dir_.Write("MICROADJ.DAT", "2\r\n");
   WriteMicroAdjustFactor(env_, "9");
