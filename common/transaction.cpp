@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -10,12 +11,19 @@
 #include "common/checksum.h"
 #include "common/file_error.h"
 #include "common/file_names.h"
+#include "common/windows1252.h"
 
 namespace common {
 
 namespace {
 
 constexpr std::size_t kCopyChunk = 1 << 20;
+
+std::string Folded(std::string_view name) {
+  std::string folded(name);
+  for (char& c : folded) c = FoldCase1252(c);
+  return folded;
+}
 // Room kept free beyond the new content: directory entries, the journal.
 constexpr std::uint64_t kSpareBytesPerFile = 4096;
 
@@ -94,6 +102,8 @@ class Transaction::Impl {
   TransactionOptions options_;
   std::string folder_;
   BackupManifest journal_;
+  std::unordered_map<std::string, std::size_t> by_name_;    // exact name -> entry
+  std::unordered_map<std::string, std::size_t> by_folded_;  // name in one letter case -> entry
   std::vector<bool> moved_;    // the original is in the backup folder
   std::vector<bool> touched_;  // the action changed the file
   int working_files_ = 0;
@@ -310,6 +320,10 @@ void Transaction::Impl::Check(const Plan& plan) {
   }
   moved_.assign(journal_.entries.size(), false);
   touched_.assign(journal_.entries.size(), false);
+  for (std::size_t i = 0; i < journal_.entries.size(); ++i) {
+    by_name_.emplace(journal_.entries[i].name, i);
+    by_folded_.emplace(Folded(journal_.entries[i].name), i);
+  }
 }
 
 void Transaction::Impl::WriteFile(const std::string& path, const std::string& text) {
@@ -363,23 +377,18 @@ void Transaction::Impl::MakeFolder() {
 
 std::size_t Transaction::Impl::Admit(std::string& name) {
   if (finished_) throw FileError("change", name, "the action has already ended");
-  std::size_t other_case = journal_.entries.size();
-  for (std::size_t i = 0; i < journal_.entries.size(); ++i) {
-    if (journal_.entries[i].name == name) {
-      touched_[i] = true;
-      return i;
-    }
-    if (other_case == journal_.entries.size() && SameName(journal_.entries[i].name, name)) {
-      other_case = i;
-    }
+  if (const auto it = by_name_.find(name); it != by_name_.end()) {
+    touched_[it->second] = true;
+    return it->second;
   }
-  if (other_case == journal_.entries.size()) {
+  const auto it = by_folded_.find(Folded(name));
+  if (it == by_folded_.end()) {
     throw FileError("change", name, "it is not among the files this action was to change");
   }
   // The same file under another spelling keeps the name it had.
-  name = journal_.entries[other_case].name;
-  touched_[other_case] = true;
-  return other_case;
+  name = journal_.entries[it->second].name;
+  touched_[it->second] = true;
+  return it->second;
 }
 
 void Transaction::Impl::MoveOriginal(std::size_t i) {

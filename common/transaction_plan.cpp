@@ -16,9 +16,7 @@ const char* ChangeWord(Change change) {
 }
 
 PlannedFile& Plan::Entry(const std::string& name) {
-  for (PlannedFile& file : files_) {
-    if (file.name == name) return file;
-  }
+  if (const auto it = index_.find(name); it != index_.end()) return files_[it->second];
   PlannedFile file;
   file.name = name;
   const FileInfo info = env_.Stat(name);
@@ -26,6 +24,7 @@ PlannedFile& Plan::Entry(const std::string& name) {
   file.size = info.size;
   // Until something writes it, an existing file is only deleted.
   file.change = info.type == EntryType::kMissing ? Change::kCreate : Change::kDelete;
+  index_.emplace(file.name, files_.size());
   files_.push_back(std::move(file));
   return files_.back();
 }
@@ -40,7 +39,21 @@ void Plan::Delete(std::initializer_list<std::string_view> patterns) {
 }
 
 void Plan::Delete(std::span<const std::string_view> patterns) {
-  for (const std::string_view pattern : patterns) Delete(pattern);
+  for (const std::string_view pattern : patterns) {
+    if (HasFolderPart(pattern)) {
+      for (const std::string_view each : patterns) Delete(each);
+      return;
+    }
+  }
+  // One listing for all the patterns: a store may hold a great many files.
+  for (const std::string& name : FindMatchingFiles(env_, "*")) {
+    for (const std::string_view pattern : patterns) {
+      if (MatchesPattern(pattern, name)) {
+        Entry(name);
+        break;
+      }
+    }
+  }
 }
 
 void Plan::DeleteFile(std::string_view name) {

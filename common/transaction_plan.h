@@ -11,6 +11,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "common/env.h"
@@ -69,6 +70,7 @@ class Plan {
   Env& env_;
   bool detailed_;
   std::vector<PlannedFile> files_;
+  std::unordered_map<std::string, std::size_t> index_;  // name -> its entry
 };
 
 }  // namespace common
