@@ -74,8 +74,9 @@ class Transaction::Impl {
     return journal_.entries[i].change != Change::kCreate && !moved_[i];
   }
   void MoveOriginal(std::size_t i);
-  // Renames the finished copy `path` over entry `i`, its original kept.
-  void Install(std::size_t i, const std::string& path);
+  // Renames the finished copy `path` over entry `i`, its original kept;
+  // `crc` is the checksum of the original, read while it was copied.
+  void Install(std::size_t i, const std::string& path, std::uint32_t crc);
   // A working file's name says which file it is to become.
   std::string NewWorkingPath(const std::string& name) {
     return folder_ + "/new " + std::to_string(++working_files_) + " " + FlatName(name);
@@ -228,7 +229,7 @@ class CopyOnWriteFile : public RandomAccessFile {
     });
     copy_.reset();
     original_.reset();
-    t_.Install(index_, copy_path_);
+    t_.Install(index_, copy_path_, crc_);
   }
 
  private:
@@ -241,7 +242,9 @@ class CopyOnWriteFile : public RandomAccessFile {
       const std::size_t want = static_cast<std::size_t>(std::min<std::uint64_t>(buffer_.size(), end - copied_));
       const std::size_t got = original_->Read(buffer_.data(), want);
       if (got == 0) throw FileError("read", name_, "the file got shorter while it was being read");
-      copy_->WriteAt(copied_, std::string_view(buffer_.data(), got));
+      const std::string_view bytes(buffer_.data(), got);
+      crc_ = Crc32(crc_, bytes);
+      copy_->WriteAt(copied_, bytes);
       copied_ += got;
     }
   }
@@ -253,6 +256,7 @@ class CopyOnWriteFile : public RandomAccessFile {
   std::uint64_t original_size_;
   std::uint64_t size_;
   std::uint64_t copied_ = 0;
+  std::uint32_t crc_ = 0;  // of the original's bytes copied so far
   std::unique_ptr<RandomAccessFile> copy_;
   std::string copy_path_;
   std::string buffer_;
@@ -290,7 +294,9 @@ void Transaction::Impl::Check(const Plan& plan) {
                           "it is read-only");
         }
         entry.size = info.size;
-        entry.crc = info.size == 0 ? 0u : FileCrc32(base_, file.name);
+        // The checksum is taken as the original is copied, or read from the
+        // backup at the commit: never a pass of its own before the change.
+        if (info.size == 0) entry.crc = 0u;
         break;
       case EntryType::kLink:
         // A link is kept and put back as a link; nothing is written through it.
@@ -406,7 +412,8 @@ void Transaction::Impl::MoveOriginal(std::size_t i) {
   moved_[i] = true;
 }
 
-void Transaction::Impl::Install(std::size_t i, const std::string& path) {
+void Transaction::Impl::Install(std::size_t i, const std::string& path, std::uint32_t crc) {
+  if (!journal_.entries[i].crc) journal_.entries[i].crc = crc;
   if (OriginalInPlace(i)) MoveOriginal(i);
   const std::string& name = journal_.entries[i].name;
   Naming(name, [&] { base_.RenameFile(path, name); });
@@ -433,11 +440,20 @@ void Transaction::Impl::PutFile(const std::string& name, const std::string& sour
   if (crc != nullptr && copied != *crc) {
     throw FileError("put back", target, "the kept copy is damaged (its checksum differs)");
   }
-  Install(i, path);
+  if (OriginalInPlace(i)) MoveOriginal(i);
+  Naming(target, [&] { base_.RenameFile(path, target); });
 }
 
 void Transaction::Impl::Commit() {
   if (finished_) return;
+  // The checksums not taken on the way: the originals in the backup.
+  for (std::size_t i = 0; options_.keep_backup && i < journal_.entries.size(); ++i) {
+    BackupEntry& entry = journal_.entries[i];
+    if (moved_[i] && !entry.crc) {
+      const std::string kept = OriginalPath(folder_, entry.name);
+      if (base_.Stat(kept).type == EntryType::kRegular) entry.crc = FileCrc32(base_, kept);
+    }
+  }
   // Everything the action changed becomes durable before the mark.
   base_.SyncDirectory("");
   base_.SyncDirectory(folder_ + "/" + kOriginalsFolder);
