@@ -8,9 +8,9 @@
 #include <functional>
 
 #include "cleanslate/action_context.h"
-#include "common/backup_commands.h"
-#include "common/transaction.h"
-#include "common/transaction_plan.h"
+#include "common/app/backup_commands.h"
+#include "common/journal/transaction.h"
+#include "common/journal/transaction_plan.h"
 
 namespace cleanslate {
 

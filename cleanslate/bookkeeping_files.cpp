@@ -1,7 +1,7 @@
 #include "cleanslate/bookkeeping_files.h"
 
-#include "common/file_names.h"
-#include "common/line_file.h"
+#include "common/files/file_names.h"
+#include "common/files/line_file.h"
 
 namespace cleanslate {
 

@@ -9,7 +9,7 @@
 #include "cleanslate/sales_files.h"
 #include "cleanslate/staff_file.h"
 #include "cleanslate/supplier_file.h"
-#include "common/number_text.h"
+#include "common/files/number_text.h"
 
 namespace cleanslate {
 

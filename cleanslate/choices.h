@@ -10,7 +10,7 @@
 
 #include "cleanslate/action_context.h"
 #include "cleanslate/category_resets.h"
-#include "common/transaction_plan.h"
+#include "common/journal/transaction_plan.h"
 
 namespace cleanslate {
 

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "common/env.h"
+#include "common/platform/env.h"
 
 namespace cleanslate {
 

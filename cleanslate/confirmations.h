@@ -7,8 +7,8 @@
 #include <string>
 
 #include "cleanslate/action_context.h"
-#include "common/messages.h"
-#include "common/window_host.h"
+#include "common/app/messages.h"
+#include "common/app/window_host.h"
 
 namespace cleanslate {
 

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "common/line_file.h"
-#include "common/number_text.h"
+#include "common/files/line_file.h"
+#include "common/files/number_text.h"
 
 namespace cleanslate {
 

@@ -10,9 +10,9 @@
 #include <string>
 
 #include "cleanslate/clock.h"
-#include "common/env.h"
-#include "common/record_file.h"
-#include "common/text_record.h"
+#include "common/platform/env.h"
+#include "common/files/record_file.h"
+#include "common/files/text_record.h"
 
 namespace cleanslate {
 

@@ -2,8 +2,8 @@
 
 #include <cstdint>
 
-#include "common/department_record.h"
-#include "common/record_file.h"
+#include "common/files/department_record.h"
+#include "common/files/record_file.h"
 
 namespace cleanslate {
 

@@ -4,7 +4,7 @@
 #ifndef CLEANSLATE_DEPARTMENT_FILE_H_
 #define CLEANSLATE_DEPARTMENT_FILE_H_
 
-#include "common/env.h"
+#include "common/platform/env.h"
 
 namespace cleanslate {
 

@@ -1,9 +1,9 @@
 #include "cleanslate/envelope_file.h"
 
-#include "common/file_names.h"
-#include "common/line_file.h"
-#include "common/number_text.h"
-#include "common/record_file.h"
+#include "common/files/file_names.h"
+#include "common/files/line_file.h"
+#include "common/files/number_text.h"
+#include "common/files/record_file.h"
 
 namespace cleanslate {
 

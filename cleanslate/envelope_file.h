@@ -6,8 +6,8 @@
 #ifndef CLEANSLATE_ENVELOPE_FILE_H_
 #define CLEANSLATE_ENVELOPE_FILE_H_
 
-#include "common/env.h"
-#include "common/text_record.h"
+#include "common/platform/env.h"
+#include "common/files/text_record.h"
 
 namespace cleanslate {
 

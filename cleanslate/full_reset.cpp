@@ -13,9 +13,9 @@
 #include "cleanslate/small_files.h"
 #include "cleanslate/staff_file.h"
 #include "cleanslate/supplier_file.h"
-#include "common/department_record.h"
-#include "common/file_names.h"
-#include "common/paths.h"
+#include "common/files/department_record.h"
+#include "common/files/file_names.h"
+#include "common/platform/paths.h"
 
 namespace cleanslate {
 

@@ -3,9 +3,9 @@
 #include <cstdint>
 #include <iterator>
 
-#include "common/line_file.h"
-#include "common/number_text.h"
-#include "common/record_file.h"
+#include "common/files/line_file.h"
+#include "common/files/number_text.h"
+#include "common/files/record_file.h"
 
 namespace cleanslate {
 

@@ -5,8 +5,8 @@
 #ifndef CLEANSLATE_LEDGER_FILE_H_
 #define CLEANSLATE_LEDGER_FILE_H_
 
-#include "common/env.h"
-#include "common/text_record.h"
+#include "common/platform/env.h"
+#include "common/files/text_record.h"
 
 namespace cleanslate {
 

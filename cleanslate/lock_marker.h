@@ -4,7 +4,7 @@
 #ifndef CLEANSLATE_LOCK_MARKER_H_
 #define CLEANSLATE_LOCK_MARKER_H_
 
-#include "common/env.h"
+#include "common/platform/env.h"
 
 namespace cleanslate {
 

@@ -12,14 +12,14 @@
 #include "cleanslate/clock.h"
 #include "cleanslate/program_info.h"
 #include "cleanslate/random_source.h"
-#include "cleanslate/terminal_view.h"
+#include "cleanslate/terminal/terminal_view.h"
 #include "cleanslate/window_front_end.h"
-#include "common/default_env.h"
-#include "common/startup.h"
-#include "common/terminal/backup_terminal.h"
-#include "common/terminal/console.h"
-#include "common/terminal/terminal_io.h"
-#include "common/terminal/terminal_messages.h"
+#include "common/platform/default_env.h"
+#include "common/app/startup.h"
+#include "common/app/terminal/backup_terminal.h"
+#include "common/app/terminal/console.h"
+#include "common/app/terminal/terminal_io.h"
+#include "common/app/terminal/terminal_messages.h"
 
 namespace {
 

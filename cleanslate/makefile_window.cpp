@@ -7,9 +7,9 @@
 #include "cleanslate/confirmations.h"
 #include "cleanslate/full_reset.h"
 #include "cleanslate/lock_marker.h"
-#include "common/backup_commands.h"
-#include "common/number_text.h"
-#include "common/startup.h"
+#include "common/app/backup_commands.h"
+#include "common/files/number_text.h"
+#include "common/app/startup.h"
 
 namespace cleanslate {
 

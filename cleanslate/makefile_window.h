@@ -13,8 +13,8 @@
 #include <vector>
 
 #include "cleanslate/action_context.h"
-#include "common/controls.h"
-#include "common/window_host.h"
+#include "common/app/controls.h"
+#include "common/app/window_host.h"
 
 namespace cleanslate {
 

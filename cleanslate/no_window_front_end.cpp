@@ -5,9 +5,9 @@
 
 #include "cleanslate/action_runner.h"
 #include "cleanslate/program_info.h"
-#include "cleanslate/terminal_view.h"
+#include "cleanslate/terminal/terminal_view.h"
 #include "cleanslate/window_front_end.h"
-#include "common/terminal/backup_terminal.h"
+#include "common/app/terminal/backup_terminal.h"
 
 namespace cleanslate {
 

@@ -1,7 +1,7 @@
 #include "cleanslate/order_file.h"
 
-#include "common/line_file.h"
-#include "common/record_file.h"
+#include "common/files/line_file.h"
+#include "common/files/record_file.h"
 
 namespace cleanslate {
 

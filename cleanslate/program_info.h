@@ -4,7 +4,7 @@
 #ifndef CLEANSLATE_PROGRAM_INFO_H_
 #define CLEANSLATE_PROGRAM_INFO_H_
 
-#include "common/startup.h"
+#include "common/app/startup.h"
 
 namespace cleanslate {
 

@@ -1,6 +1,6 @@
 #include "cleanslate/sales_files.h"
 
-#include "common/file_names.h"
+#include "common/files/file_names.h"
 
 namespace cleanslate {
 

@@ -7,7 +7,7 @@
 
 #include <string_view>
 
-#include "common/env.h"
+#include "common/platform/env.h"
 
 namespace cleanslate {
 

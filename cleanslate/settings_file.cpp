@@ -1,6 +1,6 @@
 #include "cleanslate/settings_file.h"
 
-#include "common/record_file.h"
+#include "common/files/record_file.h"
 
 namespace cleanslate {
 

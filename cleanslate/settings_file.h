@@ -4,8 +4,8 @@
 #ifndef CLEANSLATE_SETTINGS_FILE_H_
 #define CLEANSLATE_SETTINGS_FILE_H_
 
-#include "common/env.h"
-#include "common/text_record.h"
+#include "common/platform/env.h"
+#include "common/files/text_record.h"
 
 namespace cleanslate {
 

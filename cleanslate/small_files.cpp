@@ -3,7 +3,7 @@
 #include <initializer_list>
 #include <string_view>
 
-#include "common/line_file.h"
+#include "common/files/line_file.h"
 
 namespace cleanslate {
 

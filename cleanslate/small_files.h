@@ -7,7 +7,7 @@
 #ifndef CLEANSLATE_SMALL_FILES_H_
 #define CLEANSLATE_SMALL_FILES_H_
 
-#include "common/env.h"
+#include "common/platform/env.h"
 
 namespace cleanslate {
 

@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <string_view>
 
-#include "common/file_names.h"
-#include "common/record_file.h"
+#include "common/files/file_names.h"
+#include "common/files/record_file.h"
 
 namespace cleanslate {
 

@@ -8,8 +8,8 @@
 
 #include "cleanslate/clock.h"
 #include "cleanslate/random_source.h"
-#include "common/env.h"
-#include "common/startup.h"
+#include "common/platform/env.h"
+#include "common/app/startup.h"
 
 namespace cleanslate {
 

@@ -7,7 +7,7 @@
 
 #include "cleanslate/clock.h"
 #include "cleanslate/random_source.h"
-#include "cleanslate/terminal_view.h"
+#include "cleanslate/terminal/terminal_view.h"
 #include "fuzz/fuzz_support.h"
 
 namespace {

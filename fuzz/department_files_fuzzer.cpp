@@ -10,10 +10,10 @@
 
 #include <algorithm>
 
-#include "common/backup_commands.h"
-#include "common/department_record.h"
-#include "common/file_error.h"
-#include "common/file_names.h"
+#include "common/app/backup_commands.h"
+#include "common/files/department_record.h"
+#include "common/platform/file_error.h"
+#include "common/files/file_names.h"
 #include "fuzz/fuzz_support.h"
 #include "tag/change_order.h"
 #include "tag/department_files.h"

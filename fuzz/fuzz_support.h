@@ -12,7 +12,7 @@
 #include <string_view>
 #include <vector>
 
-#include "common/messages.h"
+#include "common/app/messages.h"
 #include "tests/support/memory_env.h"
 
 // Stops the run (libFuzzer then saves the input) when `condition` is false.

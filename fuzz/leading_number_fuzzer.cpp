@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-#include "common/number_text.h"
+#include "common/files/number_text.h"
 #include "fuzz/fuzz_support.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

@@ -8,8 +8,8 @@
 
 #include <set>
 
-#include "common/file_names.h"
-#include "common/windows1252.h"
+#include "common/files/file_names.h"
+#include "common/platform/windows1252.h"
 #include "fuzz/fuzz_support.h"
 
 namespace {

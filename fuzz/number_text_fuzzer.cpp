@@ -5,7 +5,7 @@
 #include <cmath>
 #include <cstring>
 
-#include "common/number_text.h"
+#include "common/files/number_text.h"
 #include "fuzz/fuzz_support.h"
 
 namespace {

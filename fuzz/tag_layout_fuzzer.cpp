@@ -6,7 +6,7 @@
 
 #include <cmath>
 
-#include "common/file_error.h"
+#include "common/platform/file_error.h"
 #include "fuzz/fuzz_support.h"
 #include "tag/tag_layout.h"
 

@@ -6,7 +6,7 @@
 
 #include <optional>
 
-#include "common/windows1252.h"
+#include "common/platform/windows1252.h"
 #include "fuzz/fuzz_support.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #include "tag/change_order.h"
 
-#include "common/file_names.h"
+#include "common/files/file_names.h"
 #include "tag/department_files.h"
 #include "tag/tag_saves.h"
 

@@ -10,9 +10,9 @@
 #include <cstdint>
 #include <string>
 
-#include "common/env.h"
-#include "common/messages.h"
-#include "common/controls.h"
+#include "common/platform/env.h"
+#include "common/app/messages.h"
+#include "common/app/controls.h"
 #include "tag/field_layout_file.h"
 #include "tag/tag_window_host.h"
 

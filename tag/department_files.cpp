@@ -2,11 +2,11 @@
 
 #include <algorithm>
 
-#include "common/department_record.h"
-#include "common/file_names.h"
-#include "common/line_file.h"
-#include "common/number_text.h"
-#include "common/record_file.h"
+#include "common/files/department_record.h"
+#include "common/files/file_names.h"
+#include "common/files/line_file.h"
+#include "common/files/number_text.h"
+#include "common/files/record_file.h"
 #include "tag/field_layout_file.h"
 
 namespace tag {

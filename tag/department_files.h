@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "common/env.h"
+#include "common/platform/env.h"
 
 namespace tag {
 

@@ -1,6 +1,6 @@
 #include "tag/field_layout_file.h"
 
-#include "common/line_file.h"
+#include "common/files/line_file.h"
 #include "tag/next_field.h"
 
 namespace tag {

@@ -15,7 +15,7 @@
 #include <string>
 #include <string_view>
 
-#include "common/env.h"
+#include "common/platform/env.h"
 
 namespace tag {
 

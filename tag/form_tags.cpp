@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
-#include "common/backup_commands.h"
-#include "common/file_names.h"
-#include "common/number_text.h"
-#include "common/startup.h"
+#include "common/app/backup_commands.h"
+#include "common/files/file_names.h"
+#include "common/files/number_text.h"
+#include "common/app/startup.h"
 #include "tag/micro_adjust_file.h"
 #include "tag/tag_saves.h"
 

@@ -12,10 +12,10 @@
 #include <memory>
 #include <string>
 
-#include "common/env.h"
-#include "common/messages.h"
+#include "common/platform/env.h"
+#include "common/app/messages.h"
 #include "tag/change_order.h"
-#include "common/controls.h"
+#include "common/app/controls.h"
 #include "tag/tag_layout.h"
 #include "tag/tag_window_host.h"
 

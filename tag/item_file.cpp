@@ -1,7 +1,7 @@
 #include "tag/item_file.h"
 
-#include "common/inventory_record.h"
-#include "common/windows1252.h"
+#include "common/files/inventory_record.h"
+#include "common/platform/windows1252.h"
 #include "tag/tag_preview.h"
 
 namespace tag {

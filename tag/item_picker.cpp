@@ -1,8 +1,8 @@
 #include "tag/item_picker.h"
 
-#include "common/file_error.h"
-#include "common/inventory_record.h"
-#include "common/windows1252.h"
+#include "common/platform/file_error.h"
+#include "common/files/inventory_record.h"
+#include "common/platform/windows1252.h"
 #include "tag/item_file.h"
 #include "tag/tag_preview.h"
 

@@ -14,7 +14,7 @@
 #include <string_view>
 #include <vector>
 
-#include "common/env.h"
+#include "common/platform/env.h"
 
 namespace tag {
 

@@ -5,10 +5,10 @@
 #include <optional>
 #include <vector>
 
-#include "common/department_record.h"
-#include "common/file_names.h"
-#include "common/record_reader.h"
-#include "common/windows1252.h"
+#include "common/files/department_record.h"
+#include "common/files/file_names.h"
+#include "common/files/record_reader.h"
+#include "common/platform/windows1252.h"
 #include "tag/department_files.h"
 #include "tag/item_file.h"
 #include "tag/tag_preview.h"

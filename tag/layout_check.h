@@ -12,7 +12,7 @@
 #include <string>
 #include <string_view>
 
-#include "common/env.h"
+#include "common/platform/env.h"
 #include "tag/field_layout_file.h"
 #include "tag/tag_layout.h"
 

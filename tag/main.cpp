@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
-#include "common/default_env.h"
-#include "common/startup.h"
-#include "common/terminal/backup_terminal.h"
-#include "common/terminal/console.h"
+#include "common/platform/default_env.h"
+#include "common/app/startup.h"
+#include "common/app/terminal/backup_terminal.h"
+#include "common/app/terminal/console.h"
 #include "tag/tag_saves.h"
 #include "tag/terminal/check_layouts_command.h"
 #include "tag/terminal/tag_terminal.h"

@@ -1,7 +1,7 @@
 #include "tag/micro_adjust_file.h"
 
-#include "common/file_names.h"
-#include "common/line_file.h"
+#include "common/files/file_names.h"
+#include "common/files/line_file.h"
 #include "tag/next_field.h"
 
 namespace tag {

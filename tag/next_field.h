@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "common/line_file.h"
+#include "common/files/line_file.h"
 
 namespace tag {
 

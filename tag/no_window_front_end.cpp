@@ -3,7 +3,7 @@
 
 #include <iostream>
 
-#include "common/terminal/backup_terminal.h"
+#include "common/app/terminal/backup_terminal.h"
 #include "tag/tag_saves.h"
 #include "tag/terminal/tag_terminal.h"
 #include "tag/window_front_end.h"

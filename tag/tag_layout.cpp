@@ -2,8 +2,8 @@
 
 #include <limits>
 
-#include "common/line_file.h"
-#include "common/number_text.h"
+#include "common/files/line_file.h"
+#include "common/files/number_text.h"
 #include "tag/next_field.h"
 
 namespace tag {

@@ -15,7 +15,7 @@
 #include <cstdint>
 #include <string>
 
-#include "common/env.h"
+#include "common/platform/env.h"
 
 namespace tag {
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "common/inventory_record.h"
+#include "common/files/inventory_record.h"
 
 namespace tag {
 

@@ -19,7 +19,7 @@
 #include <string_view>
 #include <vector>
 
-#include "common/text_record.h"
+#include "common/files/text_record.h"
 #include "tag/field_layout_file.h"
 #include "tag/tag_layout.h"
 

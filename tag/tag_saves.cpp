@@ -1,6 +1,6 @@
 #include "tag/tag_saves.h"
 
-#include "common/backup_commands.h"
+#include "common/app/backup_commands.h"
 
 namespace tag {
 

@@ -9,9 +9,9 @@
 
 #include <functional>
 
-#include "common/env.h"
-#include "common/transaction.h"
-#include "common/transaction_plan.h"
+#include "common/platform/env.h"
+#include "common/journal/transaction.h"
+#include "common/journal/transaction_plan.h"
 
 namespace tag {
 

@@ -6,7 +6,7 @@
 #ifndef TAG_TAG_WINDOW_HOST_H_
 #define TAG_TAG_WINDOW_HOST_H_
 
-#include "common/window_host.h"
+#include "common/app/window_host.h"
 
 namespace tag {
 

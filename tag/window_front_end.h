@@ -6,8 +6,8 @@
 
 #include <string>
 
-#include "common/env.h"
-#include "common/startup.h"
+#include "common/platform/env.h"
+#include "common/app/startup.h"
 
 namespace tag {
 

@@ -11,8 +11,8 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "common/qt/list_box_widget.h"
-#include "common/qt/qt_messages.h"
+#include "common/app/qt/list_box_widget.h"
+#include "common/app/qt/qt_messages.h"
 
 namespace cleanslate {
 

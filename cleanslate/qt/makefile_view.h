@@ -13,7 +13,7 @@
 
 #include "cleanslate/action_context.h"
 #include "cleanslate/makefile_window.h"
-#include "common/qt/qt_window_host.h"
+#include "common/app/qt/qt_window_host.h"
 
 class QLabel;
 class QPushButton;

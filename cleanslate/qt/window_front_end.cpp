@@ -6,7 +6,7 @@
 #include "cleanslate/action_runner.h"
 #include "cleanslate/program_info.h"
 #include "cleanslate/qt/cleanslate_qt_app.h"
-#include "common/qt/backup_window.h"
+#include "common/app/qt/backup_window.h"
 
 namespace cleanslate {
 

@@ -12,7 +12,7 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
-#include "common/qt/qt_messages.h"
+#include "common/app/qt/qt_messages.h"
 #include "tag/qt/control_widgets.h"
 
 namespace tag {

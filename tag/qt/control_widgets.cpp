@@ -3,8 +3,8 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "common/controls.h"
-#include "common/qt/qt_messages.h"
+#include "common/app/controls.h"
+#include "common/app/qt/qt_messages.h"
 
 namespace tag {
 

@@ -11,7 +11,7 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
-#include "common/qt/qt_messages.h"
+#include "common/app/qt/qt_messages.h"
 #include "tag/qt/control_widgets.h"
 #include "tag/qt/preview_widget.h"
 #include "tag/qt/settings_list.h"

@@ -3,7 +3,7 @@
 #include <QPainter>
 #include <cmath>
 
-#include "common/qt/qt_messages.h"
+#include "common/app/qt/qt_messages.h"
 
 namespace tag {
 

@@ -6,7 +6,7 @@
 #ifndef TAG_QT_SETTINGS_LIST_H_
 #define TAG_QT_SETTINGS_LIST_H_
 
-#include "common/qt/list_box_widget.h"
+#include "common/app/qt/list_box_widget.h"
 
 namespace tag {
 

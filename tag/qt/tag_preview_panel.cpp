@@ -15,8 +15,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "common/file_error.h"
-#include "common/qt/qt_messages.h"
+#include "common/platform/file_error.h"
+#include "common/app/qt/qt_messages.h"
 #include "tag/item_file.h"
 #include "tag/layout_check.h"
 #include "tag/qt/change_order_view.h"

@@ -16,7 +16,7 @@
 #include <string>
 #include <vector>
 
-#include "common/env.h"
+#include "common/platform/env.h"
 #include "tag/field_layout_file.h"
 #include "tag/item_picker.h"
 #include "tag/tag_layout.h"

@@ -15,11 +15,11 @@
 #include <ostream>
 #include <string>
 
-#include "common/env.h"
-#include "common/messages.h"
-#include "common/qt/qt_messages.h"
-#include "common/qt/qt_window_host.h"
-#include "common/startup.h"
+#include "common/platform/env.h"
+#include "common/app/messages.h"
+#include "common/app/qt/qt_messages.h"
+#include "common/app/qt/qt_window_host.h"
+#include "common/app/startup.h"
 #include "tag/form_tags.h"
 #include "tag/qt/event_runner.h"
 #include "tag/tag_window_host.h"

@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <iostream>
 
-#include "common/qt/backup_window.h"
+#include "common/app/qt/backup_window.h"
 #include "tag/qt/tag_qt_app.h"
 #include "tag/tag_saves.h"
 

@@ -5,8 +5,8 @@
 #include <ostream>
 #include <string>
 
-#include "common/terminal/terminal_io.h"
-#include "common/terminal/terminal_messages.h"
+#include "common/app/terminal/terminal_io.h"
+#include "common/app/terminal/terminal_messages.h"
 #include "tag/change_order.h"
 #include "tag/form_tags.h"
 #include "tag/item_picker.h"

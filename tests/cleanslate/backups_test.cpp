@@ -6,8 +6,8 @@
 
 #include "cleanslate/category_resets.h"
 #include "cleanslate/makefile_window.h"
-#include "common/backups.h"
-#include "common/default_env.h"
+#include "common/journal/backups.h"
+#include "common/platform/default_env.h"
 #include "tests/support/counting_fault_env.h"
 #include "tests/support/fixed_sources.h"
 #include "tests/support/platform.h"

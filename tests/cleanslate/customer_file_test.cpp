@@ -4,8 +4,8 @@
 
 #include <limits>
 
-#include "common/file_error.h"
-#include "common/default_env.h"
+#include "common/platform/file_error.h"
+#include "common/platform/default_env.h"
 #include "tests/support/fixed_sources.h"
 #include "tests/support/record_bytes.h"
 #include "tests/support/temp_dir.h"

@@ -7,10 +7,10 @@
 #include <map>
 #include <string>
 
-#include "common/default_env.h"
-#include "common/file_error.h"
-#include "common/file_names.h"
-#include "common/default_env.h"
+#include "common/platform/default_env.h"
+#include "common/platform/file_error.h"
+#include "common/files/file_names.h"
+#include "common/platform/default_env.h"
 #include "tests/support/platform.h"
 #include "tests/support/fault_env.h"
 #include "tests/support/fixed_sources.h"

@@ -15,8 +15,8 @@
 #include "cleanslate/ledger_file.h"
 #include "cleanslate/settings_file.h"
 #include "cleanslate/small_files.h"
-#include "common/file_error.h"
-#include "common/default_env.h"
+#include "common/platform/file_error.h"
+#include "common/platform/default_env.h"
 #include "tests/support/fault_env.h"
 #include "tests/support/temp_dir.h"
 

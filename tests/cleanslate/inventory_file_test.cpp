@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "common/default_env.h"
+#include "common/platform/default_env.h"
 #include "tests/support/fixed_sources.h"
 #include "tests/support/record_bytes.h"
 #include "tests/support/temp_dir.h"

@@ -4,7 +4,7 @@
 
 #include <regex>
 
-#include "common/default_env.h"
+#include "common/platform/default_env.h"
 #include "tests/support/temp_dir.h"
 
 namespace cleanslate {

@@ -12,7 +12,7 @@
 #include <QtTest>
 #include <sstream>
 
-#include "common/default_env.h"
+#include "common/platform/default_env.h"
 #include "tests/support/box_answerer.h"
 #include "tests/support/fixed_sources.h"
 #include "tests/support/temp_dir.h"

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "common/file_error.h"
-#include "common/default_env.h"
+#include "common/platform/file_error.h"
+#include "common/platform/default_env.h"
 #include "tests/support/fixed_sources.h"
 #include "tests/support/recording_host.h"
 #include "tests/support/scripted_messages.h"

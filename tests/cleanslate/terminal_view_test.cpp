@@ -1,4 +1,4 @@
-#include "cleanslate/terminal_view.h"
+#include "cleanslate/terminal/terminal_view.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "common/default_env.h"
+#include "common/platform/default_env.h"
 #include "tests/support/platform.h"
 #include "tests/support/fixed_sources.h"
 #include "tests/support/temp_dir.h"

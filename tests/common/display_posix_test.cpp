@@ -9,7 +9,7 @@
 #include <cstring>
 #include <map>
 
-#include "common/startup.h"
+#include "common/app/startup.h"
 #include "tests/support/temp_dir.h"
 
 namespace common {

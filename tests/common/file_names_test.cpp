@@ -1,9 +1,9 @@
-#include "common/file_names.h"
+#include "common/files/file_names.h"
 
 #include <gtest/gtest.h>
 
-#include "common/file_error.h"
-#include "common/default_env.h"
+#include "common/platform/file_error.h"
+#include "common/platform/default_env.h"
 #include "tests/support/platform.h"
 #include "tests/support/temp_dir.h"
 

@@ -1,9 +1,9 @@
-#include "common/line_file.h"
+#include "common/files/line_file.h"
 
 #include <gtest/gtest.h>
 
-#include "common/file_error.h"
-#include "common/default_env.h"
+#include "common/platform/file_error.h"
+#include "common/platform/default_env.h"
 #include "tests/support/fault_env.h"
 #include "tests/support/temp_dir.h"
 

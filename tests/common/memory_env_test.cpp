@@ -10,9 +10,9 @@
 #include <functional>
 #include <memory>
 
-#include "common/file_error.h"
-#include "common/line_file.h"
-#include "common/posix_env.h"
+#include "common/platform/file_error.h"
+#include "common/files/line_file.h"
+#include "common/platform/posix_env.h"
 #include "tests/support/temp_dir.h"
 
 namespace testing_support {

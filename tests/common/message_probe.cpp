@@ -3,7 +3,7 @@
 
 #include <iostream>
 
-#include "common/terminal/terminal_messages.h"
+#include "common/app/terminal/terminal_messages.h"
 
 int main() {
   common::TerminalIo io(std::cin, std::cout);

@@ -1,8 +1,8 @@
-#include "common/paths.h"
+#include "common/platform/paths.h"
 
 #include <gtest/gtest.h>
 
-#include "common/windows1252.h"
+#include "common/platform/windows1252.h"
 
 namespace common {
 namespace {

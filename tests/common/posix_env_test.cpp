@@ -1,14 +1,14 @@
 // What only a POSIX file system has: permission bits, FIFOs, names starting
 // with a dot as the hidden ones.
 
-#include "common/posix_env.h"
+#include "common/platform/posix_env.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include "common/file_error.h"
-#include "common/file_names.h"
-#include "common/line_file.h"
+#include "common/platform/file_error.h"
+#include "common/files/file_names.h"
+#include "common/files/line_file.h"
 #include "tests/support/temp_dir.h"
 
 namespace common {

@@ -1,12 +1,12 @@
-#include "common/record_reader.h"
+#include "common/files/record_reader.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
 #include <cstdio>
 
-#include "common/file_error.h"
-#include "common/default_env.h"
+#include "common/platform/file_error.h"
+#include "common/platform/default_env.h"
 #include "tests/support/fault_env.h"
 #include "tests/support/temp_dir.h"
 

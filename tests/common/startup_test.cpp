@@ -1,4 +1,4 @@
-#include "common/startup.h"
+#include "common/app/startup.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "common/terminal/terminal_messages.h"
+#include "common/app/terminal/terminal_messages.h"
 
 #include <gtest/gtest.h>
 

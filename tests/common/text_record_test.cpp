@@ -1,4 +1,4 @@
-#include "common/text_record.h"
+#include "common/files/text_record.h"
 
 #include <gtest/gtest.h>
 

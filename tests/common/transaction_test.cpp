@@ -1,4 +1,4 @@
-#include "common/transaction.h"
+#include "common/journal/transaction.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -7,13 +7,13 @@
 #include <filesystem>
 #include <functional>
 
-#include "common/backup_manifest.h"
-#include "common/backups.h"
-#include "common/file_error.h"
-#include "common/file_names.h"
-#include "common/line_file.h"
-#include "common/default_env.h"
-#include "common/record_file.h"
+#include "common/journal/backup_manifest.h"
+#include "common/journal/backups.h"
+#include "common/platform/file_error.h"
+#include "common/files/file_names.h"
+#include "common/files/line_file.h"
+#include "common/platform/default_env.h"
+#include "common/files/record_file.h"
 #include "tests/support/counting_fault_env.h"
 #include "tests/support/temp_dir.h"
 

@@ -1,4 +1,4 @@
-#include "common/windows1252.h"
+#include "common/platform/windows1252.h"
 
 #include <gtest/gtest.h>
 

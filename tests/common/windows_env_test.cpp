@@ -9,16 +9,16 @@
 #undef CreateDirectory
 #undef RemoveDirectory
 
-#include "common/windows_env.h"
+#include "common/platform/windows_env.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
-#include "common/file_error.h"
-#include "common/file_names.h"
-#include "common/line_file.h"
-#include "common/paths.h"
+#include "common/platform/file_error.h"
+#include "common/files/file_names.h"
+#include "common/files/line_file.h"
+#include "common/platform/paths.h"
 #include "tests/support/temp_dir.h"
 
 namespace common {

@@ -4,7 +4,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "common/file_error.h"
+#include "common/platform/file_error.h"
 
 namespace testing_support {
 

@@ -13,8 +13,8 @@
 #include <map>
 #include <string>
 
-#include "common/env.h"
-#include "common/default_env.h"
+#include "common/platform/env.h"
+#include "common/platform/default_env.h"
 
 namespace testing_support {
 

@@ -1,6 +1,6 @@
 #include "tests/support/fault_env.h"
 
-#include "common/file_error.h"
+#include "common/platform/file_error.h"
 
 namespace testing_support {
 

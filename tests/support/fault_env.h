@@ -9,8 +9,8 @@
 #include <cstddef>
 #include <string>
 
-#include "common/env.h"
-#include "common/default_env.h"
+#include "common/platform/env.h"
+#include "common/platform/default_env.h"
 
 namespace testing_support {
 

@@ -5,7 +5,7 @@
 #include <stdexcept>
 #include <utility>
 
-#include "common/file_error.h"
+#include "common/platform/file_error.h"
 
 namespace testing_support {
 

@@ -19,7 +19,7 @@
 #include <string>
 #include <vector>
 
-#include "common/env.h"
+#include "common/platform/env.h"
 
 namespace testing_support {
 

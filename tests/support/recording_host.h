@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "common/window_host.h"
+#include "common/app/window_host.h"
 
 namespace testing_support {
 

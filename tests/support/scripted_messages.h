@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "common/messages.h"
+#include "common/app/messages.h"
 
 namespace testing_support {
 

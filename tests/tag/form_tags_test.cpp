@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "common/default_env.h"
+#include "common/platform/default_env.h"
 #include "tests/support/recording_tag_host.h"
 #include "tests/support/scripted_messages.h"
 #include "tests/support/temp_dir.h"

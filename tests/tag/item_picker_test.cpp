@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "common/default_env.h"
+#include "common/platform/default_env.h"
 #include "tests/support/temp_dir.h"
 #include "tests/tag/item_fixture.h"
 

@@ -4,8 +4,8 @@
 
 #include <sstream>
 
-#include "common/file_error.h"
-#include "common/default_env.h"
+#include "common/platform/file_error.h"
+#include "common/platform/default_env.h"
 #include "tests/support/temp_dir.h"
 #include "tests/tag/dept_fixture.h"
 #include "tests/tag/item_fixture.h"

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "common/file_error.h"
-#include "common/default_env.h"
+#include "common/platform/file_error.h"
+#include "common/platform/default_env.h"
 #include "tag/micro_adjust_file.h"
 #include "tests/support/platform.h"
 #include "tests/support/temp_dir.h"

@@ -20,7 +20,7 @@
 #include <QWindow>
 #include <sstream>
 
-#include "common/default_env.h"
+#include "common/platform/default_env.h"
 #include "tag/qt/change_order_view.h"
 #include "tag/qt/form_tags_view.h"
 #include "tag/qt/tag_preview_panel.h"

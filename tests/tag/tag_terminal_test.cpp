@@ -7,7 +7,7 @@
 #include <filesystem>
 #include <sstream>
 
-#include "common/default_env.h"
+#include "common/platform/default_env.h"
 #include "tag/change_order.h"
 #include "tests/support/platform.h"
 #include "tests/support/temp_dir.h"

@@ -1,0 +1,34 @@
+// The terminal front end of the window "makefile": prints the window, reads
+// one line per pick, and reports a file error as one line on the error
+// stream.
+
+#ifndef CLEANSLATE_TERMINAL_TERMINAL_VIEW_H_
+#define CLEANSLATE_TERMINAL_TERMINAL_VIEW_H_
+
+#include <istream>
+#include <optional>
+#include <ostream>
+#include <string>
+
+#include "cleanslate/clock.h"
+#include "cleanslate/random_source.h"
+#include "common/platform/env.h"
+
+namespace cleanslate {
+
+// Runs the program on the terminal over the data directory of `env`, whose
+// full path `data_directory` is printed once at the start (when given).
+// Returns the exit status: 0 when the program ends as designed (end of input
+// included), 1 after a file error.
+int RunTerminal(std::istream& in, std::ostream& out, std::ostream& err, common::Env& env,
+                RandomSource& random, Clock& clock,
+                const std::string& data_directory = std::string());
+
+// The line number typed on a line: a whole number with an optional sign,
+// spaces around it allowed, above the smallest 32-bit number and not above
+// the largest; nothing for any other text.
+std::optional<int> ChoiceNumber(const std::string& line);
+
+}  // namespace cleanslate
+
+#endif  // CLEANSLATE_TERMINAL_TERMINAL_VIEW_H_

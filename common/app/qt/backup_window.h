@@ -1,0 +1,19 @@
+// --restore with its question in a message box.
+
+#ifndef COMMON_APP_QT_BACKUP_WINDOW_H_
+#define COMMON_APP_QT_BACKUP_WINDOW_H_
+
+#include "common/platform/env.h"
+#include "common/app/startup.h"
+#include "common/journal/transaction.h"
+
+namespace common {
+
+// Runs the option `decision` names with Qt's message boxes; returns the
+// exit status. `argv` holds the program name only.
+int RunBackupOptionWindow(int argc, char** argv, Env& env, const ProgramInfo& info,
+                          const StartupDecision& decision, const TransactionOptions& options);
+
+}  // namespace common
+
+#endif  // COMMON_APP_QT_BACKUP_WINDOW_H_

@@ -1,0 +1,7 @@
+#include "common/app/terminal/console.h"
+
+namespace common {
+
+void PrepareConsole() {}
+
+}  // namespace common

@@ -1,7 +1,0 @@
-#include "common/terminal/console.h"
-
-namespace common {
-
-void PrepareConsole() {}
-
-}  // namespace common
