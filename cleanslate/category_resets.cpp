@@ -155,24 +155,29 @@ std::string RunStaff(const ActionContext& context, common::WindowHost&) {
 
 void RunCategoryReset(const CategoryReset& reset, const ActionContext& context,
                       common::WindowHost& host) {
-  common::Plan plan(context.env);
-  reset.plan(plan, context);
   std::string done;
-  RunAction(context, plan, reset.backup_name,
-            [&](const ActionContext& inner) { done = reset.run(inner, host); });
+  RunAction(context, ActionOptions(reset.backup_name, reset.title), reset.plan,
+            [&](const ActionContext& inner, common::Transaction&) { done = reset.run(inner, host); });
   context.messages.ShowMessage(done, common::Buttons::kOk);
 }
 
-const CategoryReset kSalesReset{"sales", PlanSales, RunSales};
-const CategoryReset kCustomersReset{"customers", PlanCustomers, RunCustomers};
-const CategoryReset kPayablesReset{"payables", PlanPayables, RunPayables};
-const CategoryReset kOrdersReset{"orders", PlanOrders, RunOrders};
-const CategoryReset kBalancesReset{"balances", PlanBalances, RunBalances};
-const CategoryReset kInventoryReset{"inventory", PlanInventory, RunInventory};
-const CategoryReset kSuppliersReset{"suppliers", PlanSuppliers, RunSuppliers};
-const CategoryReset kBudgetReset{"budget", PlanBudget, RunBudget};
-const CategoryReset kCheckbookReset{"checkbook", PlanCheckbook, RunCheckbook};
-const CategoryReset kEnvelopesReset{"envelopes", PlanEnvelopes, RunEnvelopes};
-const CategoryReset kStaffReset{"staff", PlanStaff, RunStaff};
+const CategoryReset kSalesReset{"sales", "Zero sales files", PlanSales, RunSales};
+const CategoryReset kCustomersReset{"customers", "Zero customers files", PlanCustomers,
+                                    RunCustomers};
+const CategoryReset kPayablesReset{"payables", "Zero A/P invoice files", PlanPayables,
+                                   RunPayables};
+const CategoryReset kOrdersReset{"orders", "Zero orders files", PlanOrders, RunOrders};
+const CategoryReset kBalancesReset{"balances", "Zero customers balances only", PlanBalances,
+                                   RunBalances};
+const CategoryReset kInventoryReset{"inventory", "Zero inventory files", PlanInventory,
+                                    RunInventory};
+const CategoryReset kSuppliersReset{"suppliers", "Zero suppliers files", PlanSuppliers,
+                                    RunSuppliers};
+const CategoryReset kBudgetReset{"budget", "Zero budget files", PlanBudget, RunBudget};
+const CategoryReset kCheckbookReset{"checkbook", "Zero checkbook files", PlanCheckbook,
+                                    RunCheckbook};
+const CategoryReset kEnvelopesReset{"envelopes", "Zero envelope files", PlanEnvelopes,
+                                    RunEnvelopes};
+const CategoryReset kStaffReset{"staff", "Zero staff files", PlanStaff, RunStaff};
 
 }  // namespace cleanslate

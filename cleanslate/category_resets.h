@@ -17,6 +17,7 @@ namespace cleanslate {
 
 struct CategoryReset {
   const char* backup_name;  // names the backup folder: "sales"
+  const char* title;        // its line in the choice list: "Zero sales files"
   // Adds every file the reset changes. Throws FileError when a file it must
   // read first ("cust.pt") is missing or cannot be read.
   void (*plan)(common::Plan& plan, const ActionContext& context);
@@ -48,8 +49,9 @@ extern const CategoryReset kEnvelopesReset;
 // The 26 staff slots rewritten.
 extern const CategoryReset kStaffReset;
 
-// Plans `reset`, runs it in a transaction and, once every file is safe,
-// shows its completion message. Throws FileError with every file put back.
+// Plans `reset` and runs it in a transaction under the working lock and,
+// once every file is safe and the lock is free again, shows its completion
+// message. Throws DirectoryBusy, or FileError with every file put back.
 void RunCategoryReset(const CategoryReset& reset, const ActionContext& context,
                       common::WindowHost& host);
 

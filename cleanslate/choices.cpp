@@ -2,34 +2,41 @@
 
 #include <iterator>
 
+#include "cleanslate/confirmations.h"
 #include "cleanslate/full_reset.h"
+#include "cleanslate/action_runner.h"
 #include "cleanslate/lock_marker.h"
+#include "common/app/backup_commands.h"
+#include "common/journal/backups.h"
+#include "common/platform/windows1252.h"
 
 namespace cleanslate {
 
 namespace {
 
-constexpr Choice kChoices[] = {
-    {"Zero sales files", ChoiceKind::kCategory, "All sales files will be erased.", &kSalesReset},
-    {"Zero customers files", ChoiceKind::kCategory, "All customer files will be erased.",
+// A category's line is its reset's title.
+const Choice kChoices[] = {
+    {kSalesReset.title, ChoiceKind::kCategory, "All sales files will be erased.", &kSalesReset},
+    {kCustomersReset.title, ChoiceKind::kCategory, "All customer files will be erased.",
      &kCustomersReset},
-    {"Zero A/P invoice files", ChoiceKind::kCategory, "All accounts payable files will be erased.",
+    {kPayablesReset.title, ChoiceKind::kCategory, "All accounts payable files will be erased.",
      &kPayablesReset},
-    {"Zero orders files", ChoiceKind::kCategory, "All order files will be erased.", &kOrdersReset},
-    {"Zero customers balances only", ChoiceKind::kCategory,
-     "All charge account balances will be zeroed.", &kBalancesReset},
-    {"Zero inventory files", ChoiceKind::kCategory, "All inventory files will be erased.",
+    {kOrdersReset.title, ChoiceKind::kCategory, "All order files will be erased.", &kOrdersReset},
+    {kBalancesReset.title, ChoiceKind::kCategory, "All charge account balances will be zeroed.",
+     &kBalancesReset},
+    {kInventoryReset.title, ChoiceKind::kCategory, "All inventory files will be erased.",
      &kInventoryReset},
-    {"Zero suppliers files", ChoiceKind::kCategory, "All supplier files will be erased.",
+    {kSuppliersReset.title, ChoiceKind::kCategory, "All supplier files will be erased.",
      &kSuppliersReset},
-    {"Zero budget files", ChoiceKind::kCategory, "All budget files will be erased.", &kBudgetReset},
-    {"Zero checkbook files", ChoiceKind::kCategory, "All checkbook files will be erased.",
+    {kBudgetReset.title, ChoiceKind::kCategory, "All budget files will be erased.",
+     &kBudgetReset},
+    {kCheckbookReset.title, ChoiceKind::kCategory, "All checkbook files will be erased.",
      &kCheckbookReset},
-    {"Zero envelope files", ChoiceKind::kCategory, "All envelope files will be erased.",
+    {kEnvelopesReset.title, ChoiceKind::kCategory, "All envelope files will be erased.",
      &kEnvelopesReset},
-    {"Zero staff files", ChoiceKind::kCategory, nullptr, &kStaffReset},
-    {"Zero everything", ChoiceKind::kFullReset},
-    {"No more zeroing (This will cancel this program)", ChoiceKind::kLock},
+    {kStaffReset.title, ChoiceKind::kCategory, nullptr, &kStaffReset},
+    {kFullResetTitle, ChoiceKind::kFullReset},
+    {kLockTitle, ChoiceKind::kLock},
     {"Don't zero anything", ChoiceKind::kLeave},
 };
 
@@ -51,6 +58,9 @@ bool PrintChoicePlan(int number, const ActionContext& context, std::ostream& out
   const Choice& choice = kChoices[number - 1];
   common::Plan plan(context.env, /*detailed=*/true);
   PlanChoice(choice, plan, context);
+  const auto name = [](const std::string& text) { return common::Windows1252ToUtf8(text); };
+  // What the next start does first changes what this plan would find.
+  for (const std::string& note : common::PendingNotes(context.env)) out << name(note) << "\n";
   out << "Choice " << number << ", \"" << choice.line << "\"";
   if (plan.files().empty()) {
     out << ", changes no file.\n";
@@ -58,7 +68,7 @@ bool PrintChoicePlan(int number, const ActionContext& context, std::ostream& out
     out << ", would change " << plan.files().size()
         << (plan.files().size() == 1 ? " file:\n" : " files:\n");
     for (const common::PlannedFile& file : plan.files()) {
-      out << "  " << common::ChangeWord(file.change) << "  \"" << file.name << "\"";
+      out << "  " << common::ChangeWord(file.change) << "  \"" << name(file.name) << "\"";
       switch (file.change) {
         case common::Change::kDelete: out << "  (" << file.size << " bytes)"; break;
         case common::Change::kReplace:
@@ -66,8 +76,17 @@ bool PrintChoicePlan(int number, const ActionContext& context, std::ostream& out
           break;
         case common::Change::kCreate: out << "  (at most " << file.new_size << " bytes)"; break;
       }
-      if (!file.detail.empty()) out << ": " << file.detail;
+      if (!file.detail.empty()) out << ": " << name(file.detail);
       out << "\n";
+    }
+    if (choice.kind == ChoiceKind::kLock) {
+      out << "It keeps no backup: the lock is for good.\n";
+    } else {
+      out << "Its backup in \"" << kBackupFolder << "\" would hold "
+          << common::SizeText(plan.KeptBytes())
+          << " (the files it deletes or replaces); the backups there hold "
+          << common::SizeText(common::TreeBytes(context.env, kBackupFolder))
+          << " now, and the newest five of each choice are kept.\n";
     }
   }
   if (choice.kind == ChoiceKind::kLock) {

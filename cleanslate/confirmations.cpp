@@ -20,15 +20,30 @@ bool ConfirmCategory(common::Messages& messages, common::WindowHost& host,
   return false;
 }
 
+namespace {
+
+constexpr char kLocked[] =
+    "The Zero Files Function has been locked.\r\rIf you want to reactivate it\r"
+    "contact the Brillora Company.";
+
+}  // namespace
+
+bool PassZeroingLock(common::Env& env, common::Messages& messages) {
+  if (!ZeroingLocked(env)) return true;
+  messages.ShowMessage(kLocked, Buttons::kOk);
+  return false;
+}
+
 void LockZeroing(const ActionContext& context) {
   const Answer answer = context.messages.ShowMessage(
       "Are you sure that you want to eliminate the ability to zero files? (If you answer YES "
       "you will not be able to zero the files from this time on.)",
       Buttons::kYesNo, Icon::kQuestion);
   if (answer == Answer::kYes) {
-    common::Plan plan(context.env);
-    plan.Write(kLockMarker, kLineFileBytes);
-    RunAction(context, plan, "lock", [](const ActionContext& inner) { WriteLockMarker(inner.env); });
+    RunAction(
+        context, ActionOptions("lock", kLockTitle, /*keep_backup=*/false),
+        [](common::Plan& plan, const ActionContext&) { plan.Write(kLockMarker, kLineFileBytes); },
+        [](const ActionContext& inner, common::Transaction&) { WriteLockMarker(inner.env); });
     context.messages.ShowMessage("You will not be able to zero the files from this time on",
                                  Buttons::kOk);
   } else {

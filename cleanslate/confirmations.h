@@ -9,6 +9,7 @@
 #include "cleanslate/action_context.h"
 #include "common/app/messages.h"
 #include "common/app/window_host.h"
+#include "common/platform/env.h"
 
 namespace cleanslate {
 
@@ -18,9 +19,16 @@ namespace cleanslate {
 bool ConfirmCategory(common::Messages& messages, common::WindowHost& host,
                      const std::string& sentence);
 
-// Asks whether to lock the utility for good; on Yes writes the lock marker.
-// Tells the user the outcome either way.
+// The first gate: while the lock marker exists, shows that zeroing is
+// locked and returns false; otherwise true, showing nothing.
+bool PassZeroingLock(common::Env& env, common::Messages& messages);
+
+// Asks whether to lock the utility for good; on Yes writes the lock marker,
+// keeping no backup (the lock is for good). Tells the user the outcome
+// either way.
 void LockZeroing(const ActionContext& context);
+
+inline constexpr char kLockTitle[] = "No more zeroing (This will cancel this program)";
 
 }  // namespace cleanslate
 

@@ -1,6 +1,7 @@
 #include "cleanslate/full_reset.h"
 
 #include "cleanslate/action_runner.h"
+#include "common/platform/file_error.h"
 #include "cleanslate/category_resets.h"
 #include "cleanslate/customer_file.h"
 #include "cleanslate/department_file.h"
@@ -73,7 +74,7 @@ const InitialFile kInitialFiles[] = {
     {kSettingsFile, SettingsRecord::kLength},
     {"letter.dat", kLine},
     {kNoteFile, NoteRecord::kLength},
-    {"CONVERT.ONE", kLine},
+    {kConversionMarker, kLine},
 };
 
 }  // namespace
@@ -88,10 +89,12 @@ void PlanFullReset(common::Plan& plan, const ActionContext&) {
   for (const InitialFile& file : kInitialFiles) plan.Write(file.name, file.bytes);
 }
 
-void FullReset(const ActionContext& context, common::WindowHost& host) {
-  common::Env& env = context.env;
-  host.SetBusyPointer(true);
+namespace {
 
+// Steps 1 to 22: every data file deleted, the initial data set written,
+// the note dated today.
+void WriteInitialDataSet(const ActionContext& context, common::WindowHost& host) {
+  common::Env& env = context.env;
   // Every data file goes first, the tag layout files and "staff.dat" with the
   // other ".dat" files.
   common::DeleteIfPresent(env, kFirstDeletion);
@@ -123,24 +126,45 @@ void FullReset(const ActionContext& context, common::WindowHost& host) {
   WriteSettingsRecord(env);
   WriteLetterList(env);
   host.ProcessPendingEvents();
-
-  // The note is dated today; its count line and the conversion marker are
-  // written only once the user has seen "FINISHED".
   WriteTestAccountNote(env, context.clock);
+}
+
+}  // namespace
+
+void RunFullReset(const ActionContext& context, common::WindowHost& host) {
+  host.SetBusyPointer(true);
+  RunAction(context, ActionOptions("everything", kFullResetTitle), PlanFullReset,
+            [&](const ActionContext& inner, common::Transaction& transaction) {
+              WriteInitialDataSet(inner, host);
+              // Written after "FINISHED", in the next transaction: kept here
+              // as it is, so that restoring this backup undoes that too.
+              transaction.KeepAsItIs(kConversionMarker);
+            });
+
+  // The user sees "FINISHED" with the reset committed: closing the window
+  // here leaves the reset done, never half undone.
   context.messages.ShowMessage(kFinished, common::Buttons::kOk);
-  WriteTestAccountNoteCount(env);
-  WriteConversionMarker(env);
+
+  try {
+    RunAction(
+        context, ActionOptions("everything", kFullResetTitle, /*keep_backup=*/false),
+        [](common::Plan& plan, const ActionContext&) {
+          plan.Write(kNoteCountFile, kLineFileBytes);
+          plan.Write(kConversionMarker, kLineFileBytes);
+        },
+        [](const ActionContext& inner, common::Transaction&) {
+          WriteTestAccountNoteCount(inner.env);
+          WriteConversionMarker(inner.env);
+        });
+  } catch (const common::FileError& error) {
+    throw error.WithNote("The data files had been zeroed before \"FINISHED\"; only \"" +
+                         std::string(kNoteCountFile) + "\" and \"" + kConversionMarker +
+                         "\" are as \"FINISHED\" left them.");
+  }
 
   host.ProcessPendingEvents();
   host.SetBusyPointer(false);
   host.EndProgram();
-}
-
-void RunFullReset(const ActionContext& context, common::WindowHost& host) {
-  common::Plan plan(context.env);
-  PlanFullReset(plan, context);
-  RunAction(context, plan, "everything",
-            [&](const ActionContext& inner) { FullReset(inner, host); });
 }
 
 }  // namespace cleanslate

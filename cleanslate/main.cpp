@@ -62,7 +62,7 @@ int main(int argc, char** argv) {
   if (decision.option == "--list-backups" ||
       (decision.option == "--restore" && decision.front_end == common::FrontEnd::kTerminal)) {
     return common::RunBackupOptionTerminal(env, info, decision,
-                                           cleanslate::ActionOptions("restore"));
+                                           cleanslate::BackupOptions());
   }
   if (decision.option == "--restore") {
     return cleanslate::RunBackupOptionWindow(qt_argc, argv, env, decision);

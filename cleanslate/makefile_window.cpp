@@ -19,9 +19,6 @@ using common::Answer;
 using common::Buttons;
 using common::Icon;
 
-constexpr char kLocked[] =
-    "The Zero Files Function has been locked.\r\rIf you want to reactivate it\r"
-    "contact the Brillora Company.";
 constexpr char kDanger[] =
     "- EXTREME DANGER -\r\rUSE THIS PROGRAM WITH GREAT CARE!\r\r\r"
     "Are you sure that you want to use this program?";
@@ -41,9 +38,8 @@ MakefileWindow::MakefileWindow(const ActionContext& context, common::WindowHost&
 
 void MakefileWindow::Form_Load() {
   // A run that a crash or a kill interrupted is put back before anything else.
-  common::RecoverAtStart(context_.env, context_.messages, {common::kCleanslateBackupFolder, common::kTagBackupFolder});
-  if (ZeroingLocked(context_.env)) {
-    context_.messages.ShowMessage(kLocked, Buttons::kOk);
+  common::RecoverAtStart(context_.env, context_.messages);
+  if (!PassZeroingLock(context_.env, context_.messages)) {
     host_.EndProgram();
     return;
   }

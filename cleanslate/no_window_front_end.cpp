@@ -19,7 +19,7 @@ int RunWindows(int /*argc*/, char** /*argv*/, common::Env& env, RandomSource& ra
 int RunBackupOptionWindow(int /*argc*/, char** /*argv*/, common::Env& env,
                           const common::StartupDecision& decision) {
   return common::RunBackupOptionTerminal(env, CleanslateInfo(), decision,
-                                         ActionOptions("restore"));
+                                         BackupOptions());
 }
 
 }  // namespace cleanslate

@@ -42,7 +42,7 @@ void WriteLetterList(common::Env& env) {
 }
 
 void WriteConversionMarker(common::Env& env) {
-  WriteTextLines(env, "CONVERT.ONE", {"CONVERT.ONE COMPLEATED"});
+  WriteTextLines(env, kConversionMarker, {"CONVERT.ONE COMPLEATED"});
 }
 
 }  // namespace cleanslate

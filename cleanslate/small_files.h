@@ -30,6 +30,8 @@ void WriteTagFile(common::Env& env);
 // "letter.dat": the collection letters "COLLECT" and "REPAIR", one a line.
 void WriteLetterList(common::Env& env);
 
+inline constexpr char kConversionMarker[] = "CONVERT.ONE";
+
 // "CONVERT.ONE": the marker line "CONVERT.ONE COMPLEATED".
 void WriteConversionMarker(common::Env& env);
 

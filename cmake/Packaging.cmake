@@ -35,7 +35,7 @@ else()
   set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
   set(CPACK_DEBIAN_PACKAGE_SECTION "misc")
   # The libraries both programs link (Qt 6 with its X11 display plugin, the
-  # C++ runtime, zlib), as dpkg-shlibdeps finds them.
+  # C++ runtime), as dpkg-shlibdeps finds them.
   set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
   set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation")
 endif()

@@ -20,7 +20,6 @@ set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
 # GCC 12 warns wrongly about overlapping copies inside its own string
 # concatenation when it inlines it for this target (GCC bug 105329).
 set(CMAKE_CXX_FLAGS_INIT "-Wno-restrict")
-set(ZLIB_USE_STATIC_LIBS ON)
 
 find_program(TOOLS_WINE64 NAMES wine64 PATHS /usr/lib/wine /usr/lib/wine64 NO_CMAKE_FIND_ROOT_PATH)
 if(TOOLS_WINE64)

@@ -118,10 +118,9 @@ FieldLayout ChangeOrder::BoxTexts() const {
 void ChangeOrder::Command1_Click() {
   if (!DepartmentTextUsable()) return;
   const std::string name = UpperCase(FieldLayoutFileName(controls_.Dept.text));
-  common::Plan plan(env_);
-  plan.Write(name, kTagLineFileBytes);
-  SaveInTransaction(env_, plan, "department layout", false,
-                    [&](common::Env& env) { WriteFieldLayout(env, name, BoxTexts()); });
+  SaveInTransaction(
+      env_, kFieldLayoutSave, [&](common::Plan& plan) { plan.Write(name, kTagLineFileBytes); },
+      [&](common::Env& env) { WriteFieldLayout(env, name, BoxTexts()); });
   host_.ProcessPendingEvents();
   CloseWindow();
 }
@@ -133,19 +132,27 @@ void ChangeOrder::settoDefault_Click() {
     messages_.ShowMessage(kNothingChanged);
     return;
   }
-  deptcount_ = ReadDepartmentCount(env_);
-  const std::vector<std::string> layouts = DepartmentFieldLayoutNames(env_, deptcount_);
-  common::Plan plan(env_);
-  for (const std::string& name : layouts) plan.Delete(name);
-  plan.Delete(kDefaultFieldLayoutFile);
-  // One transaction for both questions' deletions, kept for --restore.
-  SaveInTransaction(env_, plan, "defaults", true, [&](common::Env& env) {
-    for (const std::string& name : layouts) common::DeleteIfPresent(env, name);
-    const common::Answer answer =
-        messages_.ShowMessage(kDefaultQuestion, common::Buttons::kYesNo, common::Icon::kQuestion,
-                              common::Answer::kNo);
-    if (answer == common::Answer::kYes) common::DeleteIfPresent(env, kDefaultFieldLayoutFile);
-  });
+  // Each question's deletions are a transaction of their own, committed
+  // before the next question waits; both backups are kept for --restore.
+  std::vector<std::string> layouts;
+  SaveInTransaction(
+      env_, kDepartmentDefaultsSave,
+      [&](common::Plan& plan) {
+        deptcount_ = ReadDepartmentCount(env_);
+        layouts = DepartmentFieldLayoutNames(env_, deptcount_);
+        for (const std::string& name : layouts) plan.Delete(name);
+      },
+      [&](common::Env& env) {
+        for (const std::string& name : layouts) common::DeleteIfPresent(env, name);
+      });
+  const common::Answer answer = messages_.ShowMessage(
+      kDefaultQuestion, common::Buttons::kYesNo, common::Icon::kQuestion, common::Answer::kNo);
+  if (answer == common::Answer::kYes && common::FileExists(env_, kDefaultFieldLayoutFile)) {
+    SaveInTransaction(
+        env_, kDefaultFieldLayoutSave,
+        [](common::Plan& plan) { plan.Delete(kDefaultFieldLayoutFile); },
+        [](common::Env& env) { common::DeleteIfPresent(env, kDefaultFieldLayoutFile); });
+  }
   CloseWindow();
 }
 

@@ -64,7 +64,7 @@ FormTags::~FormTags() = default;
 
 void FormTags::Form_Load() {
   // A save that a crash or a kill interrupted is put back first.
-  common::RecoverAtStart(env_, messages_, {common::kCleanslateBackupFolder, common::kTagBackupFolder});
+  common::RecoverAtStart(env_, messages_);
   showacross2();
   if (MicroAdjustIsOn(env_)) {
     // The box is still unchecked while the factor goes in, so its change
@@ -77,10 +77,10 @@ void FormTags::Form_Load() {
   }
   layout_.tagfile = kTagFile;
   if (!common::FileExists(env_, layout_.tagfile)) {
-    common::Plan plan(env_);
-    plan.Write(layout_.tagfile, kTagLineFileBytes);
-    SaveInTransaction(env_, plan, "layout", false,
-                      [&](common::Env& env) { WriteDefaultLayout(env, layout_.tagfile); });
+    SaveInTransaction(
+        env_, kDefaultLayoutSave,
+        [&](common::Plan& plan) { plan.Write(layout_.tagfile, kTagLineFileBytes); },
+        [&](common::Env& env) { WriteDefaultLayout(env, layout_.tagfile); });
   }
   loadsettings();
 }
@@ -230,10 +230,9 @@ void FormTags::save_Click() {
   for (int i = 2; i <= last; ++i) {
     if (layout_.tabpos[i] <= layout_.tabpos[i - 1]) messages_.ShowMessage(kOutOfOrder);
   }
-  common::Plan plan(env_);
-  plan.Write(layout_.tagfile, kTagLineFileBytes);
-  SaveInTransaction(env_, plan, "layout", false,
-                    [&](common::Env& env) { WriteLayout(env, layout_); });
+  SaveInTransaction(
+      env_, kLayoutSave, [&](common::Plan& plan) { plan.Write(layout_.tagfile, kTagLineFileBytes); },
+      [&](common::Env& env) { WriteLayout(env, layout_); });
   host_.EndProgram();
 }
 
@@ -249,27 +248,26 @@ void FormTags::Command2_Click() {
 void FormTags::microadjust_Click() {
   if (skipclick_ == "N") return;
   messages_.ShowMessage(kMicroAdjustNote);
-  common::Plan plan(env_);
   if (controls_.microadjust.checked) {
-    plan.Write(kMicroAdjustWrittenName, kTagLineFileBytes);
-    SaveInTransaction(env_, plan, "micro-adjust", false,
-                      [](common::Env& env) { SwitchMicroAdjustOn(env); });
+    SaveInTransaction(
+        env_, kMicroAdjustSave,
+        [](common::Plan& plan) { plan.Write(kMicroAdjustWrittenName, kTagLineFileBytes); },
+        [](common::Env& env) { SwitchMicroAdjustOn(env); });
     controls_.microadjustfactor.visible = true;
   } else if (MicroAdjustIsOn(env_)) {
-    plan.Delete(kMicroAdjustFile);
-    SaveInTransaction(env_, plan, "micro-adjust", false,
-                      [](common::Env& env) { SwitchMicroAdjustOff(env); });
+    SaveInTransaction(
+        env_, kMicroAdjustSave, [](common::Plan& plan) { plan.Delete(kMicroAdjustFile); },
+        [](common::Env& env) { SwitchMicroAdjustOff(env); });
     controls_.microadjustfactor.visible = false;
   }
 }
 
 void FormTags::microadjustfactor_Change() {
   if (!controls_.microadjust.checked) return;
-  common::Plan plan(env_);
-  plan.Write(kMicroAdjustWrittenName, kTagLineFileBytes);
-  SaveInTransaction(env_, plan, "micro-adjust", false, [&](common::Env& env) {
-    WriteMicroAdjustFactor(env, controls_.microadjustfactor.text);
-  });
+  SaveInTransaction(
+      env_, kMicroAdjustSave,
+      [](common::Plan& plan) { plan.Write(kMicroAdjustWrittenName, kTagLineFileBytes); },
+      [&](common::Env& env) { WriteMicroAdjustFactor(env, controls_.microadjustfactor.text); });
 }
 
 void FormTags::ClickSettingsLine(int index) {

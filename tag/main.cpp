@@ -43,7 +43,7 @@ int main(int argc, char** argv) {
   int qt_argc = 1;
   if (decision.option == "--list-backups" ||
       (decision.option == "--restore" && decision.front_end == common::FrontEnd::kTerminal)) {
-    return common::RunBackupOptionTerminal(env, info, decision, tag::TagOptions("restore", true));
+    return common::RunBackupOptionTerminal(env, info, decision, tag::TagBackupOptions());
   }
   if (decision.option == "--restore") {
     return tag::RunBackupOptionWindow(qt_argc, argv, env, info, decision);

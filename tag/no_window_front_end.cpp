@@ -17,7 +17,7 @@ int RunWindows(int /*argc*/, char** /*argv*/, common::Env& env, const common::Pr
 
 int RunBackupOptionWindow(int /*argc*/, char** /*argv*/, common::Env& env,
                           const common::ProgramInfo& info, const common::StartupDecision& decision) {
-  return common::RunBackupOptionTerminal(env, info, decision, TagOptions("restore", true));
+  return common::RunBackupOptionTerminal(env, info, decision, TagBackupOptions());
 }
 
 }  // namespace tag

@@ -1,21 +1,33 @@
 #include "tag/tag_saves.h"
 
-#include "common/app/backup_commands.h"
+#include "common/journal/backup_folder.h"
+#include "common/journal/work_lock.h"
 
 namespace tag {
 
-common::TransactionOptions TagOptions(const char* action, bool keep_backup) {
+common::TransactionOptions TagOptions(const TagSave& save) {
   common::TransactionOptions options;
   options.backups = common::kTagBackupFolder;
   options.program = "Tag";
-  options.action = action;
-  options.keep_backup = keep_backup;
+  options.action = save.action;
+  options.title = save.title;
+  options.keep_backup = save.keep_backup;
   return options;
 }
 
-void SaveInTransaction(common::Env& env, const common::Plan& plan, const char* action,
-                       bool keep_backup, const std::function<void(common::Env&)>& work) {
-  common::RunTransaction(env, plan, TagOptions(action, keep_backup),
+common::BackupCommandOptions TagBackupOptions() {
+  common::BackupCommandOptions options;
+  options.restore = TagOptions({"restore", "Put back a backup", true});
+  return options;
+}
+
+void SaveInTransaction(common::Env& env, const TagSave& save,
+                       const std::function<void(common::Plan&)>& plan,
+                       const std::function<void(common::Env&)>& work) {
+  const common::WorkLock lock = common::WorkLock::Take(env);
+  common::Plan planned(env);
+  plan(planned);
+  common::RunTransaction(env, lock, planned, TagOptions(save),
                          [&](common::Transaction& transaction) { work(transaction.env()); });
 }
 

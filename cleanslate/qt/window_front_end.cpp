@@ -21,7 +21,7 @@ int RunWindows(int argc, char** argv, common::Env& env, RandomSource& random, Cl
 int RunBackupOptionWindow(int argc, char** argv, common::Env& env,
                           const common::StartupDecision& decision) {
   return common::RunBackupOptionWindow(argc, argv, env, CleanslateInfo(), decision,
-                                       ActionOptions("restore"));
+                                       BackupOptions());
 }
 
 }  // namespace cleanslate

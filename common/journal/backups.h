@@ -1,9 +1,8 @@
-// The backups that transactions leave in a folder of the data directory
-// ("cleanslate-backups", "tag-backups"): one subfolder each, holding the
-// originals under "originals/" and either a journal (the action has not
-// finished: its files are to be put back) or a manifest (the backup is
-// complete). Here: putting files back, recovery after a crash, listing,
-// pruning and restoring.
+// The backups that transactions leave (backup_folder.h): putting files back,
+// recovery after a crash, listing and pruning. Backups are data from the
+// disk like any other: every name read from them must be a plain name in
+// the data directory, no link is followed, and one damaged backup never
+// keeps the others from working.
 
 #ifndef COMMON_JOURNAL_BACKUPS_H_
 #define COMMON_JOURNAL_BACKUPS_H_
@@ -13,65 +12,87 @@
 #include <vector>
 
 #include "common/journal/backup_manifest.h"
+#include "common/journal/checksum.h"
+#include "common/journal/work_lock.h"
 #include "common/platform/env.h"
-#include "common/journal/transaction.h"
 
 namespace common {
 
-inline constexpr char kJournalFile[] = "journal";
-inline constexpr char kManifestFile[] = "manifest";
-inline constexpr char kOriginalsFolder[] = "originals";
-
-// `name` made into one file name: the separators of a path outside the
-// data directory become "_".
-std::string FlatName(const std::string& name);
-
-// Where the backup `folder` keeps the original of `name`.
-std::string OriginalPath(const std::string& folder, const std::string& name);
-
 // Copies the ordinary file `from` to the new file `to` (which gets the
-// permissions of `from`) and makes it durable. Returns the CRC-32 of the
-// bytes. Throws FileError.
-std::uint32_t CopyFile(Env& env, const std::string& from, const std::string& to);
+// permissions of `from`) and makes it durable. Returns the size and the
+// checksum of the bytes copied. Throws FileError.
+FileSum CopyFile(Env& env, const std::string& from, const std::string& to,
+                 ChecksumKind kind = ChecksumKind::kXxh3);
 
-// The whole of a small file. Throws FileError.
-std::string ReadWholeFile(Env& env, const std::string& path);
+// The whole of a small file; a file longer than `limit` bytes throws
+// FileError, so a damaged backup cannot fill the memory.
+std::string ReadWholeFile(Env& env, const std::string& path, std::uint64_t limit = 1 << 26);
 
 // Removes `dir` with everything in it; links are removed, never followed.
 void RemoveTree(Env& env, const std::string& dir);
 
-// Puts every file that `journal` lists back as the backup `folder` keeps it:
-// files that did not exist before are removed, kept originals renamed back.
-// A file whose original never left its place stays. Doing it twice does no
-// harm, so a recovery that is itself interrupted can start over.
-void PutBack(Env& env, const std::string& folder, const BackupManifest& journal);
+// The bytes of the files under `dir`.
+std::uint64_t TreeBytes(Env& env, const std::string& dir);
+
+// Puts back every file `journal` lists that is still as the action left it
+// (or still absent where it deleted one): kept originals are renamed back
+// after their size (and, where known, checksum) is checked, files the
+// action created are removed. A file that differs, or a new file where the
+// action deleted one, is left as it is, its original stays in `folder`, and
+// its name is returned. Doing it twice does no harm, so a recovery that is
+// itself interrupted can start over. Throws FileError.
+std::vector<std::string> PutBack(Env& env, const std::string& folder, const Journal& journal);
+
+// Makes `folder` a complete backup of the entries of `journal` named in
+// `names` (their originals are in the folder), and removes the journal.
+void KeepAsBackup(Env& env, const std::string& folder, const Journal& journal,
+                  const std::vector<std::string>& names);
 
 struct Backup {
-  std::string folder;  // "cleanslate-backups/2026-12-09 0343 sales"
+  std::string folder;  // "cleanslate-backups/0012 2026-12-09 0343 sales"
   BackupManifest manifest;
 };
 
-// The complete backups in `backups`, newest first.
-std::vector<Backup> ListBackups(Env& env, const std::string& backups);
+struct BackupList {
+  std::vector<Backup> backups;        // the complete ones, newest first
+  std::vector<std::string> warnings;  // one line for each damaged one, skipped
+};
 
-// One line for a listing: "2026-12-09 03:43  sales  3 files  412 bytes  <folder name>".
+// The complete backups in `backups`, newest first: by sequence number,
+// never by the clock.
+BackupList ListBackups(Env& env, const std::string& backups);
+
+// One line for a listing:
+// "2026-12-09 03:43  Zero sales files  3 files  412 bytes  "<folder name>"".
 std::string BackupLine(const Backup& backup);
 
-// Finds every action in `backups` that a crash or a kill interrupted, puts
-// its files back and removes its folder; returns their journals, oldest
-// first. Leftovers of finished actions are tidied away. Throws FileError
-// (naming the folder, which is kept) when a file cannot be put back.
-std::vector<BackupManifest> RecoverInterrupted(Env& env, const std::string& backups);
+// "412 bytes", "1.8 MB".
+std::string SizeText(std::uint64_t bytes);
 
-// Removes the complete backups of `action` beyond the newest `keep`.
-void PruneBackups(Env& env, const std::string& backups, const std::string& action, int keep);
+struct RecoveredAction {
+  BackupManifest header;           // from the journal
+  std::string folder;              // where the files left are kept
+  std::vector<std::string> left;   // changed since: left as they are
+};
 
-// Puts back every file of `backup` as a transaction of its own, so that a
-// restore can be undone in turn. Throws FileError as RunTransaction does.
-void RestoreBackup(Env& env, const Backup& backup, const TransactionOptions& options);
+// Puts back every action in `backups` that a crash or a kill interrupted,
+// and removes leftovers of finished ones; returns the actions, oldest
+// first. REQUIRES: `lock` is held. Throws FileError (naming the folder,
+// which is kept, and saying what to do) when a journal cannot be read or a
+// file cannot be put back.
+std::vector<RecoveredAction> RecoverInterrupted(Env& env, const WorkLock& lock,
+                                                const std::string& backups);
 
-// What RestoreBackup would change.
-Plan RestorePlan(Env& env, const Backup& backup);
+// The interrupted actions in `backups` that the next start will put back,
+// read without changing anything (their journals' headers; an unreadable
+// journal gives one with only its folder's name as action).
+std::vector<BackupManifest> PendingRecoveries(Env& env, const std::string& backups);
+
+// Removes the complete backups of `action` beyond the newest `keep`, never
+// `spare` and never a folder without its marker. Damaged ones are skipped.
+// REQUIRES: `lock` is held.
+void PruneBackups(Env& env, const WorkLock& lock, const std::string& backups,
+                  const std::string& action, int keep, const std::string& spare);
 
 }  // namespace common
 

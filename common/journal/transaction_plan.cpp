@@ -57,8 +57,32 @@ void Plan::Delete(std::span<const std::string_view> patterns) {
 }
 
 void Plan::DeleteFile(std::string_view name) {
-  const std::string resolved = ResolveName(env_, name);
-  if (env_.Stat(resolved).type != EntryType::kMissing) Entry(resolved);
+  // The presence test of the deletion: only what a pattern would see.
+  if (HasFolderPart(name)) {
+    const FileInfo info = env_.Stat(std::string(name));
+    if (info.type == EntryType::kRegular || info.type == EntryType::kLink) {
+      Entry(std::string(name));
+    }
+    return;
+  }
+  for (const std::string& found : FindMatchingFiles(env_, "*")) {
+    if (SameName(found, name)) {
+      Entry(ResolveName(env_, name));
+      return;
+    }
+  }
+}
+
+void Plan::DeleteExactly(std::string_view name) {
+  const EntryType type = env_.Stat(std::string(name)).type;
+  if (type == EntryType::kRegular || type == EntryType::kLink) Entry(std::string(name));
+}
+
+void Plan::WriteExactly(std::string_view name, std::uint64_t new_size, std::string detail) {
+  PlannedFile& file = Entry(std::string(name));
+  file.change = file.type == EntryType::kMissing ? Change::kCreate : Change::kReplace;
+  file.new_size = std::max(file.new_size, new_size);
+  if (!detail.empty()) file.detail = std::move(detail);
 }
 
 void Plan::Write(std::string_view name, std::uint64_t new_size, std::string detail) {
@@ -86,11 +110,23 @@ const PlannedFile* Plan::Find(std::string_view name) const {
   return other_case;
 }
 
+namespace {
+
+std::uint64_t Add(std::uint64_t a, std::uint64_t b) { return b > UINT64_MAX - a ? UINT64_MAX : a + b; }
+
+}  // namespace
+
 std::uint64_t Plan::NewBytes() const {
   std::uint64_t bytes = 0;
   for (const PlannedFile& file : files_) {
-    if (file.change != Change::kDelete) bytes += file.new_size;
+    if (file.change != Change::kDelete) bytes = Add(bytes, file.new_size);
   }
+  return bytes;
+}
+
+std::uint64_t Plan::KeptBytes() const {
+  std::uint64_t bytes = 0;
+  for (const PlannedFile& file : files_) bytes = Add(bytes, file.size);
   return bytes;
 }
 

@@ -48,8 +48,14 @@ class Plan {
   void Delete(std::string_view pattern);
   void Delete(std::initializer_list<std::string_view> patterns);
   void Delete(std::span<const std::string_view> patterns);
-  // The file `name` (no pattern), when it exists, is to be deleted.
+  // The file `name` (no pattern), when it exists, is to be deleted. What
+  // patterns do not see (a folder, a hidden file) is left alone.
   void DeleteFile(std::string_view name);
+  // The entry of exactly `name` (no other letter case), when it exists, is
+  // to be deleted; and `name` exactly is to be written. For restoring case
+  // twins each to its own name.
+  void DeleteExactly(std::string_view name);
+  void WriteExactly(std::string_view name, std::uint64_t new_size, std::string detail = {});
   // `name` is to be written whole, `new_size` bytes at most.
   void Write(std::string_view name, std::uint64_t new_size, std::string detail = {});
   // Records 1 to `records` of the record file `name` are to be written; the
@@ -61,8 +67,10 @@ class Plan {
   // The entry of exactly `name`, else one of the same name in another letter
   // case; nullptr when there is none.
   const PlannedFile* Find(std::string_view name) const;
-  // The bytes the new content needs on the disk.
+  // The bytes the new content needs on the disk, and those of the files
+  // the backup keeps (deleted or replaced); at most the largest 64-bit number.
   std::uint64_t NewBytes() const;
+  std::uint64_t KeptBytes() const;
 
  private:
   PlannedFile& Entry(const std::string& name);

@@ -37,6 +37,29 @@ struct FileInfo {
   EntryType type = EntryType::kMissing;
   std::uint64_t size = 0;   // bytes, for an ordinary file
   bool writable = false;    // the user may write to it (not read-only)
+  // When the content last changed, in nanoseconds of the system's clock, and
+  // which file the name stands for (device and inode; 0 where the system
+  // cannot tell cheaply): a file changed or replaced by another program
+  // differs in one of them or in its size.
+  std::int64_t modified = 0;
+  std::uint64_t device = 0;
+  std::uint64_t inode = 0;
+  // Owner and group (POSIX; 0 elsewhere).
+  std::uint32_t owner = 0;
+  std::uint32_t group = 0;
+};
+
+// True when `a` and `b` describe the same file with the same content as far
+// as size, modification time and identity tell.
+inline bool SameFileState(const FileInfo& a, const FileInfo& b) {
+  return a.type == b.type && a.size == b.size && a.modified == b.modified &&
+         a.device == b.device && a.inode == b.inode;
+}
+
+// A lock on a file, held until it is destroyed (or the process ends).
+class FileLock {
+ public:
+  virtual ~FileLock() = default;
 };
 
 // The local date and time, to the millisecond.
@@ -92,13 +115,15 @@ class Env {
 
   // REQUIRES for the opening calls: `path` names an ordinary file (or, for
   // OpenForUpdate, nothing yet); a directory, device, FIFO or symbolic link
-  // throws. No call ever follows a symbolic link.
+  // throws. No call ever follows a symbolic link, neither at the end of a
+  // path nor in a folder on its way.
   virtual std::unique_ptr<SequentialFile> OpenForReading(const std::string& path) = 0;
   // Opens `path` for reading and writing, creating it empty when missing.
   virtual std::unique_ptr<RandomAccessFile> OpenForUpdate(const std::string& path) = 0;
   // Creates `path`, which must not exist yet, for reading and writing. It
-  // gets the permissions of `permissions_of` when that names an ordinary
-  // file, else those of a new file; failing to set them throws.
+  // gets the permissions, owner and group of `permissions_of` when that
+  // names an ordinary file, else those of a new file; failing to set them
+  // throws (see CanGiveOwner).
   virtual std::unique_ptr<RandomAccessFile> CreateFile(const std::string& path,
                                                        const std::string& permissions_of) = 0;
   // Creates a new hidden file in the directory of `beside`, with the
@@ -123,6 +148,16 @@ class Env {
   virtual std::uint64_t FreeSpace(const std::string& dir) = 0;
 
   virtual LocalTime Now() = 0;
+
+  // Takes the lock of the file `path` (created empty when missing) for this
+  // process alone; nullptr when another holder has it. Locks are advisory:
+  // they keep out only those who ask for the same lock. Throws FileError
+  // when the file cannot be opened.
+  virtual std::unique_ptr<FileLock> TryLockFile(const std::string& path) = 0;
+
+  // Whether a file this program creates can be given the owner and group of
+  // the file `original` describes (CreateFile's permissions_of).
+  virtual bool CanGiveOwner(const FileInfo& original) = 0;
 };
 
 // Forwards every call to `target`.
@@ -162,6 +197,10 @@ class EnvWrapper : public Env {
   void RemoveDirectory(const std::string& path) override { target_.RemoveDirectory(path); }
   std::uint64_t FreeSpace(const std::string& dir) override { return target_.FreeSpace(dir); }
   LocalTime Now() override { return target_.Now(); }
+  std::unique_ptr<FileLock> TryLockFile(const std::string& path) override {
+    return target_.TryLockFile(path);
+  }
+  bool CanGiveOwner(const FileInfo& original) override { return target_.CanGiveOwner(original); }
 
   Env& target() { return target_; }
 

@@ -20,13 +20,18 @@ FileError::FileError(std::string action, std::string file, std::string reason)
       file_(std::move(file)),
       reason_(std::move(reason)) {}
 
+FileError::FileError(AsWritten, const std::string& message, std::string file, std::string reason)
+    : std::runtime_error(message), file_(std::move(file)), reason_(std::move(reason)) {}
+
 FileError FileError::FromErrno(std::string action, std::string file, int error_number) {
   return FileError(std::move(action), std::move(file), std::strerror(error_number));
 }
 
 FileError FileError::WithNote(const std::string& note) const {
   FileError error = *this;
-  static_cast<std::runtime_error&>(error) = std::runtime_error(std::string(what()) + ". " + note);
+  const std::string text = what();
+  const bool ended = !text.empty() && text.back() == '.';
+  static_cast<std::runtime_error&>(error) = std::runtime_error(text + (ended ? " " : ". ") + note);
   return error;
 }
 

@@ -26,6 +26,11 @@ class FileError : public std::runtime_error {
   // became of the files: "Every file has been put back as it was."
   FileError WithNote(const std::string& note) const;
 
+ protected:
+  struct AsWritten {};
+  // An error whose whole message is `message`, about `file`.
+  FileError(AsWritten, const std::string& message, std::string file, std::string reason);
+
  private:
   std::string action_;
   std::string file_;

@@ -38,4 +38,13 @@ std::string JoinPath(std::string_view dir, std::string_view base) {
 
 bool HasFolderPart(std::string_view path) { return LastSeparator(path) != std::string_view::npos; }
 
+bool IsPlainName(std::string_view name) {
+  if (name.empty() || name == "." || name == "..") return false;
+  for (const char c : name) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte < 0x20 || byte == 0x7f || IsPathSeparator(c) || ForbiddenInName(c)) return false;
+  }
+  return !IsAbsolutePath(name);
+}
+
 }  // namespace common

@@ -37,6 +37,15 @@ std::string JoinPath(std::string_view dir, std::string_view base);
 // True when `path` has a folder part.
 bool HasFolderPart(std::string_view path);
 
+// True when `c` may not stand in a file name on this platform ('/'; on
+// Windows also '\', ':' and the other characters it refuses in names).
+bool ForbiddenInName(char c);
+
+// True when `name` names an entry of the folder it is taken in and nothing
+// else: not empty, not "." or "..", no separator, no drive, no NUL or
+// other control character. Names read from a backup must be such names.
+bool IsPlainName(std::string_view name);
+
 }  // namespace common
 
 #endif  // COMMON_PLATFORM_PATHS_H_

@@ -7,6 +7,15 @@ namespace common {
 
 bool IsPathSeparator(char c) { return c == '/' || c == '\\'; }
 
+bool ForbiddenInName(char c) {
+  switch (c) {
+    case '/': case '\\': case ':': case '*': case '?': case '"': case '<': case '>': case '|':
+      return true;
+    default:
+      return false;
+  }
+}
+
 bool IsAbsolutePath(std::string_view path) {
   if (!path.empty() && IsPathSeparator(path.front())) return true;
   return path.size() >= 2 && path[1] == ':' &&

@@ -1,4 +1,6 @@
 // PosixEnv: the Env over the operating system, rooted at one data directory.
+// Every path inside it is walked one folder at a time (openat), so a
+// symbolic link is never followed, wherever it stands on the way.
 
 #ifndef COMMON_PLATFORM_POSIX_ENV_H_
 #define COMMON_PLATFORM_POSIX_ENV_H_
@@ -15,6 +17,9 @@ class PosixEnv : public Env {
  public:
   // `root` is the data directory; relative paths are taken inside it.
   explicit PosixEnv(std::string root = ".");
+  ~PosixEnv() override;
+  PosixEnv(const PosixEnv&) = delete;
+  PosixEnv& operator=(const PosixEnv&) = delete;
 
   std::vector<DirEntry> ListDirectory(const std::string& dir) override;
   EntryType TypeOf(const std::string& path) override;
@@ -32,13 +37,32 @@ class PosixEnv : public Env {
   void RemoveDirectory(const std::string& path) override;
   std::uint64_t FreeSpace(const std::string& dir) override;
   LocalTime Now() override;
+  std::unique_ptr<FileLock> TryLockFile(const std::string& path) override;
+  bool CanGiveOwner(const FileInfo& original) override;
 
  private:
-  std::string Full(const std::string& path) const;
-  // The permissions a file made to replace `like` gets.
-  mode_t PermissionsFor(const std::string& like) const;
+  struct Parent;
+  // What a file made to replace another takes over from it.
+  struct Likeness {
+    mode_t mode = 0;
+    bool known = false;  // owner and group are those of a file
+    uid_t owner = 0;
+    gid_t group = 0;
+  };
+
+  int RootFd();
+  // The folder holding `path`, reached without following a link. With
+  // `missing`, a folder on the way that does not exist sets it instead of
+  // throwing.
+  Parent ParentOf(const std::string& path, const char* action, const std::string& shown,
+                  bool* missing = nullptr);
+  // A descriptor of the folder `dir`, for the caller to close.
+  int OpenFolder(const std::string& dir, const char* action, const std::string& shown);
+  Likeness LikenessOf(const std::string& like);
+  static void Apply(int fd, const Likeness& likeness, const std::string& shown);
 
   std::string root_;
+  int root_fd_ = -1;
 };
 
 }  // namespace common

@@ -281,7 +281,19 @@ WindowsEnv::WindowsEnv(std::string root) : root_(std::move(root)) {}
 
 std::wstring WindowsEnv::Full(const std::string& path) const {
   if (path.empty()) return Wide(root_);
-  if (IsAbsolutePath(path) || root_ == ".") return Wide(path);
+  if (IsAbsolutePath(path)) return Wide(path);
+  // Each folder on the way must be a folder, not a reparse point.
+  for (std::size_t i = 0; i < path.size(); ++i) {
+    if (!IsPathSeparator(path[i]) || i == 0) continue;
+    const std::string folder = path.substr(0, i);
+    const std::wstring full = root_ == "." ? Wide(folder) : Wide(JoinPath(root_, folder));
+    const DWORD attributes = AttributesOf(full);
+    if (attributes != INVALID_FILE_ATTRIBUTES &&
+        (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0) {
+      throw FileError("reach", path, "the folder \"" + folder + "\" is a symbolic link");
+    }
+  }
+  if (root_ == ".") return Wide(path);
   return Wide(JoinPath(root_, path));
 }
 
@@ -337,6 +349,9 @@ FileInfo WindowsEnv::Stat(const std::string& path) {
     info.size = (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
   }
   info.writable = (data.dwFileAttributes & FILE_ATTRIBUTE_READONLY) == 0;
+  info.modified = static_cast<std::int64_t>(
+      (static_cast<std::uint64_t>(data.ftLastWriteTime.dwHighDateTime) << 32) |
+      data.ftLastWriteTime.dwLowDateTime);
   return info;
 }
 
@@ -454,10 +469,39 @@ std::uint64_t WindowsEnv::FreeSpace(const std::string& dir) {
   return available.QuadPart;
 }
 
+namespace {
+
+class WindowsFileLock : public FileLock {
+ public:
+  explicit WindowsFileLock(HANDLE handle) : handle_(handle) {}
+  // Closing the handle releases the lock.
+  ~WindowsFileLock() override { ::CloseHandle(handle_); }
+
+ private:
+  HANDLE handle_;
+};
+
+}  // namespace
+
+std::unique_ptr<FileLock> WindowsEnv::TryLockFile(const std::string& path) {
+  const std::wstring full = Full(path);
+  const HANDLE handle = OpenOrdinaryFile(full, path, GENERIC_READ, OPEN_ALWAYS, "lock");
+  OVERLAPPED whole{};
+  if (::LockFileEx(handle, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, MAXDWORD,
+                   MAXDWORD, &whole)) {
+    return std::make_unique<WindowsFileLock>(handle);
+  }
+  const DWORD error = ::GetLastError();
+  ::CloseHandle(handle);
+  if (error == ERROR_LOCK_VIOLATION || error == ERROR_IO_PENDING) return nullptr;
+  Fail("lock", path, full, error);
+}
+
 LocalTime WindowsEnv::Now() {
   SYSTEMTIME local;
   ::GetLocalTime(&local);
-  return {local.wYear, local.wMonth, local.wDay, local.wHour, local.wMinute, local.wSecond};
+  return {local.wYear,   local.wMonth,  local.wDay,         local.wHour,
+          local.wMinute, local.wSecond, local.wMilliseconds};
 }
 
 }  // namespace common

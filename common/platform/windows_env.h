@@ -2,7 +2,7 @@
 // directory. Names are Windows-1252 text, given to the wide-character API as
 // UTF-16. Entries with the hidden or system attribute are listed as hidden;
 // reparse points (symbolic links, junctions) are listed as links and never
-// followed. A file another program holds open without sharing, or one marked
+// followed, neither at the end of a path nor in a folder on its way. A file another program holds open without sharing, or one marked
 // read-only, fails with a reason that says so.
 
 #ifndef COMMON_PLATFORM_WINDOWS_ENV_H_
@@ -37,8 +37,13 @@ class WindowsEnv : public Env {
   void RemoveDirectory(const std::string& path) override;
   std::uint64_t FreeSpace(const std::string& dir) override;
   LocalTime Now() override;
+  std::unique_ptr<FileLock> TryLockFile(const std::string& path) override;
+  // Windows keeps no POSIX owner and group on a file: nothing to give.
+  bool CanGiveOwner(const FileInfo&) override { return true; }
 
  private:
+  // The full path of `path`. A folder on the way inside the data directory
+  // that is a reparse point (a link or junction) throws: none is followed.
   std::wstring Full(const std::string& path) const;
 
   std::string root_;

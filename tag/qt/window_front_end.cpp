@@ -20,7 +20,7 @@ int RunWindows(int argc, char** argv, common::Env& env, const common::ProgramInf
 int RunBackupOptionWindow(int argc, char** argv, common::Env& env,
                           const common::ProgramInfo& info, const common::StartupDecision& decision) {
   return common::RunBackupOptionWindow(argc, argv, env, info, decision,
-                                       TagOptions("restore", true));
+                                       TagBackupOptions());
 }
 
 }  // namespace tag

@@ -9,12 +9,14 @@
 
 #include <filesystem>
 #include <functional>
+#include <optional>
 
 #include "cleanslate/action_runner.h"
 #include "cleanslate/category_resets.h"
 #include "cleanslate/confirmations.h"
 #include "cleanslate/full_reset.h"
 #include "common/journal/backups.h"
+#include "common/journal/work_lock.h"
 #include "common/platform/default_env.h"
 #include "common/platform/file_error.h"
 #include "common/platform/default_env.h"
@@ -157,6 +159,19 @@ TEST_P(ActionFaultsTest, EveryFailureLeavesTheOriginalsOrTheWholeResult) {
       ASSERT_TRUE(RunFailingAt(action, dir, 0, &operations, &error)) << action.name << error;
       expected_after = TreeSnapshot(dir.path(), kBackupFolder);
     }
+    // "Zero everything" commits before "FINISHED"; a failure in its last
+    // two files leaves that: "note.pt" with its short line, no "CONVERT.ONE".
+    std::optional<Tree> finished;
+    if (std::string(action.name) == "everything") {
+      finished = expected_after;
+      finished->erase("CONVERT.ONE");
+      std::string& note = (*finished)["note.pt"];
+      note = " 1\r\n" + note.substr(note.rfind(" mode "));
+    }
+    // One of the states an interrupted or failed run may leave.
+    const auto whole = [&](const Tree& tree, const Tree& before) {
+      return tree == before || tree == expected_after || (finished && tree == *finished);
+    };
     ASSERT_GT(operations, 3) << action.name;
     for (int n = 1; n <= operations; ++n) {
       TempDir dir;
@@ -171,16 +186,19 @@ TEST_P(ActionFaultsTest, EveryFailureLeavesTheOriginalsOrTheWholeResult) {
         continue;
       }
       if (GetParam() == FaultMode::kOnce) {
-        EXPECT_EQ(TreeSnapshot(dir.path(), kBackupFolder), before)
-            << action.name << " failing at " << n << ": " << error;
+        const Tree left = TreeSnapshot(dir.path(), kBackupFolder);
+        if (!finished || left != *finished) {
+          EXPECT_EQ(left, before) << action.name << " failing at " << n << ": " << error;
+        }
       } else {
         // The next start puts back what the failing run could not. A run
         // stopped after its commit mark (the last directory sync) stays
         // done.
         common::DefaultEnv healthy(dir.path());
-        common::RecoverInterrupted(healthy, kBackupFolder);
+        const common::WorkLock lock = common::WorkLock::Take(healthy);
+        common::RecoverInterrupted(healthy, lock, kBackupFolder);
         const Tree after = TreeSnapshot(dir.path(), kBackupFolder);
-        if (after != expected_after) {
+        if (!whole(after, before)) {
           EXPECT_EQ(after, before) << action.name << " failing at " << n << ": " << error;
         }
       }

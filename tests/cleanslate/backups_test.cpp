@@ -7,6 +7,7 @@
 #include "cleanslate/category_resets.h"
 #include "cleanslate/makefile_window.h"
 #include "common/journal/backups.h"
+#include "common/journal/work_lock.h"
 #include "common/platform/default_env.h"
 #include "tests/support/counting_fault_env.h"
 #include "tests/support/fixed_sources.h"
@@ -65,7 +66,10 @@ TEST(RecoveryTest, TheNextStartPutsBackAndSaysSo) {
   for (int n = 1; TreeSnapshot(dir.path(), kBackups) == before; ++n) {
     ASSERT_LT(n, 200);
     common::DefaultEnv healthy(dir.path());
-    common::RecoverInterrupted(healthy, kBackups);
+    {
+      const common::WorkLock lock = common::WorkLock::Take(healthy);
+      common::RecoverInterrupted(healthy, lock, kBackups);
+    }
     CountingFaultEnv killed(dir.path(), FaultMode::kCrash, n);
     ScriptedMessages messages;
     RecordingHost host;
@@ -81,15 +85,15 @@ TEST(RecoveryTest, TheNextStartPutsBackAndSaysSo) {
   window.Form_Load();
   const std::vector<std::string> texts = messages.texts();
   ASSERT_EQ(texts.size(), 2u);
-  EXPECT_TRUE(texts[0].starts_with("Cleanslate was stopped before it had finished \"sales\", "
-                                   "started on "))
+  EXPECT_TRUE(texts[0].starts_with(
+      "Cleanslate was stopped before it had finished \"Zero sales files\", started on "))
       << texts[0];
   EXPECT_TRUE(texts[0].ends_with(".\rEvery file it had changed has been put back as it was."))
       << texts[0];
   EXPECT_TRUE(texts[1].starts_with("- EXTREME DANGER -"));
   EXPECT_EQ(TreeSnapshot(dir.path(), kBackups), before);
-  EXPECT_EQ(testing_support::DataNames(dir).size(), dir.Names().size() - 1);
-  EXPECT_TRUE(common::ListBackups(env, kBackups).empty());
+  EXPECT_EQ(testing_support::DataNames(dir).size(), dir.Names().size() - 2);  // backups, lock
+  EXPECT_TRUE(common::ListBackups(env, kBackups).backups.empty());
 }
 
 TEST(BackupCommandsTest, PlanListRestoreAndUndoTheRestore) {
@@ -106,6 +110,9 @@ TEST(BackupCommandsTest, PlanListRestoreAndUndoTheRestore) {
             "  delete  \"3.PTN\"  (10 bytes)\n"
             "  replace  \"cust.dat\"  (180 bytes now, at most 180 after): sale links blanked in "
             "records 1 to 1\n"
+            "Its backup in \"cleanslate-backups\" would hold 194 bytes (the files it deletes or "
+            "replaces); the backups there hold 0 bytes now, and the newest five of each choice "
+            "are kept.\n"
             "Nothing has been changed.\n");
   EXPECT_EQ(TreeSnapshot(dir.path()), before);
   EXPECT_EQ(Program(dir, "--plan 15", "").status, 2);
@@ -117,12 +124,17 @@ TEST(BackupCommandsTest, PlanListRestoreAndUndoTheRestore) {
 
   const ProgramRun list = Program(dir, "--list-backups", "");
   EXPECT_EQ(list.status, 0);
-  EXPECT_NE(list.out.find("  sales  3 files  194 bytes  \""), std::string::npos) << list.out;
+  EXPECT_NE(list.out.find("  Zero sales files  3 files  194 bytes  \"0001 "), std::string::npos)
+      << list.out;
 
   // No is the default: an empty answer puts nothing back.
   const ProgramRun declined = Program(dir, "--restore --terminal", "\\n\\n");
   EXPECT_EQ(declined.status, 0);
-  EXPECT_NE(declined.out.find("Put back the 3 files as they were before \"sales\" on "),
+  EXPECT_NE(declined.out.find("Put back the 3 files as they were before \"Zero sales files\" on "),
+            std::string::npos)
+      << declined.out;
+  EXPECT_NE(declined.out.find("  \"12.dat\" put back\n  \"3.PTN\" put back\n  \"cust.dat\" put "
+                              "back\n"),
             std::string::npos)
       << declined.out;
   EXPECT_NE(declined.out.find("[y/N]"), std::string::npos);
@@ -134,7 +146,7 @@ TEST(BackupCommandsTest, PlanListRestoreAndUndoTheRestore) {
 
   // The restore kept what it replaced: restoring that undoes the restore.
   common::DefaultEnv env(dir.path());
-  const std::vector<common::Backup> backups = common::ListBackups(env, kBackups);
+  const std::vector<common::Backup> backups = common::ListBackups(env, kBackups).backups;
   ASSERT_EQ(backups.size(), 2u);
   EXPECT_EQ(backups[0].manifest.action, "restore");
   const std::string name = backups[0].folder.substr(std::string(kBackups).size() + 1);
@@ -144,7 +156,7 @@ TEST(BackupCommandsTest, PlanListRestoreAndUndoTheRestore) {
 
   const ProgramRun missing = Program(dir, "--restore nonesuch --terminal", "");
   EXPECT_EQ(missing.status, 2);
-  EXPECT_NE(missing.err.find("there is no backup \"nonesuch\""), std::string::npos);
+  EXPECT_NE(missing.err.find("There is no backup \"nonesuch\""), std::string::npos);
 }
 
 }  // namespace

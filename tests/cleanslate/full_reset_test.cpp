@@ -256,17 +256,27 @@ TEST_F(FullResetTest, FinishedComesBeforeTheNoteCountAndTheConversionMarker) {
   EXPECT_EQ(messages_.shown()[0].buttons, common::Buttons::kOk);
 }
 
-// A failing step stops the reset there: what was written before stays, the
-// rest is not written, and no temporary file is left behind.
+// A failing step before "FINISHED" puts every file back; one after it (the
+// last two files) leaves the committed reset and says so.
 TEST_F(FullResetTest, FailingStepPutsEveryFileBack) {
   const struct {
     FaultOp op;
     const char* file;
+    bool after_finished;
   } faults[] = {
-      {FaultOp::kWriteAt, "dept.dat"},
-      {FaultOp::kAppend, "lastbu.dat"},
-      {FaultOp::kRename, "CONVERT.ONE"},
+      {FaultOp::kAppend, "dept.dat", false},
+      {FaultOp::kAppend, "lastbu.dat", false},
+      {FaultOp::kRename, "CONVERT.ONE", true},
   };
+  Files reset;
+  {
+    TempDir dir;
+    common::DefaultEnv env(dir.path());
+    ScriptedMessages messages;
+    RecordingHost host;
+    RunFullReset(ActionContext{env, messages, random_, clock_}, host);
+    reset = Snapshot(dir);
+  }
   for (const auto& fault : faults) {
     TempDir dir;
     dir.Write("old.ptr", "x");
@@ -283,14 +293,30 @@ TEST_F(FullResetTest, FailingStepPutsEveryFileBack) {
       ADD_FAILURE() << fault.file << ": no error";
     } catch (const common::FileError& error) {
       EXPECT_EQ(error.file(), fault.file);
-      EXPECT_EQ(std::string(error.what()),
-                std::string("Cannot write \"") + fault.file +
-                    "\": No space left on device. Every file has been put back as it was.");
+      std::string expected = std::string("Cannot write \"") + fault.file +
+                             "\": No space left on device. Every file has been put back as it was.";
+      if (fault.after_finished) {
+        expected +=
+            " The data files had been zeroed before \"FINISHED\"; only \"note.pt\" and "
+            "\"CONVERT.ONE\" are as \"FINISHED\" left them.";
+      }
+      EXPECT_EQ(std::string(error.what()), expected);
     }
-    EXPECT_EQ(Snapshot(dir), before) << fault.file;
-    EXPECT_EQ(dir.Names(), (std::vector<std::string>{"cleanslate-backups", "cust.dat", "old.ptr",
-                                                     "staff.hhh"}))
-        << fault.file;
+    if (!fault.after_finished) {
+      EXPECT_EQ(Snapshot(dir), before) << fault.file;
+      EXPECT_EQ(testing_support::DataNames(dir),
+                (std::vector<std::string>{"cust.dat", "old.ptr", "staff.hhh"}))
+          << fault.file;
+      EXPECT_FALSE(dir.Exists("cleanslate-backups")) << fault.file;
+      continue;
+    }
+    // Committed up to "FINISHED": its backup is kept; "note.pt" has its
+    // short line and "CONVERT.ONE" is not there.
+    Files expected = reset;
+    expected.erase("CONVERT.ONE");
+    expected["note.pt"] = " 1\r\n";
+    EXPECT_EQ(Snapshot(dir), expected);
+    EXPECT_TRUE(dir.Exists("cleanslate-backups"));
   }
 }
 

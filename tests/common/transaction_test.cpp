@@ -8,7 +8,9 @@
 #include <functional>
 
 #include "common/journal/backup_manifest.h"
+#include "common/journal/backup_folder.h"
 #include "common/journal/backups.h"
+#include "common/journal/work_lock.h"
 #include "common/platform/file_error.h"
 #include "common/files/file_names.h"
 #include "common/files/line_file.h"
@@ -37,6 +39,13 @@ TransactionOptions Options(const char* action = "test", bool keep = true) {
   return options;
 }
 
+// Runs `work` as the programs do: under the working lock.
+void RunLocked(Env& env, const Plan& plan, const TransactionOptions& options,
+         const std::function<void(Transaction&)>& work) {
+  const WorkLock lock = WorkLock::Take(env);
+  RunTransaction(env, lock, plan, options, work);
+}
+
 // Replaces `name` with `text` through `env`, as the programs write line files.
 void WriteLine(Env& env, const char* name, const char* text) {
   LineFileWriter file(env, name);
@@ -49,25 +58,35 @@ TEST(BackupManifestTest, TextIsReadableAndReadsBack) {
   manifest.program = "Cleanslate";
   manifest.action = "sales";
   manifest.started = {2026, 12, 9, 3, 43, 7, 25};
-  manifest.entries = {{Change::kDelete, 4, 0x9a0c55e1u, "12.dat"},
-                      {Change::kReplace, 180, 0x5du, "cust.dat"},
-                      {Change::kCreate, 0, std::nullopt, "odd %\tname"}};
+  manifest.title = "Zero sales files";
+  manifest.sequence = 12;
+  manifest.entries = {{Change::kDelete, 4, 0x9a0c55e1u, false, "12.dat"},
+                      {Change::kReplace, 180, 0x5du, false, "cust.dat"},
+                      {Change::kCreate, 0, std::nullopt, false, "odd %name"},
+                      {Change::kDelete, 0, std::nullopt, true, "link.dat"}};
   const std::string text = ManifestText(manifest);
   EXPECT_EQ(text,
             "backup of the data directory\n"
             "program: Cleanslate\n"
             "action: sales\n"
+            "title: Zero sales files\n"
+            "sequence: 12\n"
             "started: 2026-12-09 03:43:07.025\n"
-            "delete 4 9a0c55e1 12.dat\n"
-            "replace 180 0000005d cust.dat\n"
-            "create 0 - odd %25%09name\n"
+            "checksum: xxh3\n"
+            "delete 4 000000009a0c55e1 12.dat\n"
+            "replace 180 000000000000005d cust.dat\n"
+            "create 0 - odd %25name\n"
+            "delete 0 link link.dat\n"
             "end of list\n");
   const BackupManifest read = ParseManifest(text, "manifest");
-  ASSERT_EQ(read.entries.size(), 3u);
-  EXPECT_EQ(read.entries[2].name, "odd %\tname");
-  EXPECT_EQ(read.entries[0].crc, 0x9a0c55e1u);
-  EXPECT_FALSE(read.entries[2].crc.has_value());
+  ASSERT_EQ(read.entries.size(), 4u);
+  EXPECT_EQ(read.entries[2].name, "odd %name");
+  EXPECT_EQ(read.entries[0].checksum, 0x9a0c55e1u);
+  EXPECT_FALSE(read.entries[2].checksum.has_value());
+  EXPECT_TRUE(read.entries[3].link);
   EXPECT_EQ(read.started.minute, 43);
+  EXPECT_EQ(read.sequence, 12u);
+  EXPECT_EQ(read.title, "Zero sales files");
   EXPECT_EQ(read.OriginalBytes(), 184u);
 
   // A list cut short by a crash while it was written is no list.
@@ -115,7 +134,8 @@ TEST_F(TransactionTest, ChecksRefuseBeforeAnyChange) {
     plan.Write("cust.dat", 10);
     plan.Write("new.dat", 10);
     try {
-      Transaction transaction(env_, plan, Options());
+      const WorkLock lock = WorkLock::Take(env_);
+      Transaction transaction(env_, lock, plan, Options());
       ADD_FAILURE() << c.name << ": accepted";
     } catch (const FileError& error) {
       EXPECT_EQ(error.file(), "cust.dat") << c.name;
@@ -139,12 +159,13 @@ TEST_F(TransactionTest, TooLittleSpaceIsRefused) {
   Plan plan(disk);
   plan.WriteRecords("cust.dat", 100, 0);
   try {
-    Transaction transaction(disk, plan, Options());
+    const WorkLock lock = WorkLock::Take(disk);
+    Transaction transaction(disk, lock, plan, Options());
     ADD_FAILURE() << "accepted";
   } catch (const FileError& error) {
     EXPECT_EQ(std::string(error.what()),
-              "Cannot write \"cust.dat\": there is not enough free space on the disk (7096 "
-              "bytes needed, 5000 free)");
+              "Cannot write \"cust.dat\": there is not enough free space on the disk (72.7 KB "
+              "needed, 5000 bytes free)");
   }
   EXPECT_FALSE(dir_.Exists(kBackups));
 }
@@ -159,18 +180,18 @@ TEST_F(TransactionTest, DeletedLinkIsKeptAndPutBackAsALink) {
   const auto before = Data();
   Plan plan(env_);
   plan.Delete("*.bud");
-  EXPECT_THROW(RunTransaction(env_, plan, Options(),
+  EXPECT_THROW(RunLocked(env_, plan, Options(),
                               [](Transaction& t) {
                                 DeleteIfPresent(t.env(), "*.bud");
                                 throw FileError("write", "x", "stop here");
                               }),
                FileError);
   EXPECT_EQ(Data(), before);
-  RunTransaction(env_, plan, Options(), [](Transaction& t) { DeleteIfPresent(t.env(), "*.bud"); });
+  RunLocked(env_, plan, Options(), [](Transaction& t) { DeleteIfPresent(t.env(), "*.bud"); });
   EXPECT_FALSE(dir_.Exists("a.bud"));
   EXPECT_EQ(outside.Read("target.bud"), "not ours");
   struct stat st;
-  ASSERT_EQ(::lstat(OriginalPath(dir_.PathOf(ListBackups(env_, kBackups).front().folder), "a.bud")
+  ASSERT_EQ(::lstat(OriginalPath(dir_.PathOf(ListBackups(env_, kBackups).backups.front().folder), "a.bud")
                         .c_str(),
                     &st),
             0);
@@ -185,14 +206,14 @@ TEST_F(TransactionTest, PermissionsKeptAndUnplannedChangesRefused) {
   dir_.Write("b.pt", "old");
   Plan plan(env_);
   plan.Write("a.pt", 10);
-  RunTransaction(env_, plan, Options(), [](Transaction& t) { WriteLine(t.env(), "a.pt", "new"); });
+  RunLocked(env_, plan, Options(), [](Transaction& t) { WriteLine(t.env(), "a.pt", "new"); });
   struct stat st;
   ::stat(dir_.PathOf("a.pt").c_str(), &st);
   EXPECT_EQ(st.st_mode & 0777, 0604u);
   EXPECT_EQ(dir_.Read("a.pt"), "new\r\n");
 
   try {
-    RunTransaction(env_, plan, Options(), [](Transaction& t) {
+    RunLocked(env_, plan, Options(), [](Transaction& t) {
       WriteLine(t.env(), "a.pt", "newer");
       WriteLine(t.env(), "b.pt", "not planned");
     });
@@ -217,7 +238,7 @@ TEST_F(TransactionTest, RecordFileRewriteIsAllOrNothing) {
   for (int fail_at = 1;; ++fail_at) {
     CountingFaultEnv env(dir_.path(), FaultMode::kOnce, fail_at);
     try {
-      RunTransaction(env, plan, Options(), [](Transaction& t) {
+      RunLocked(env, plan, Options(), [](Transaction& t) {
         RecordFile file(t.env(), "cust.dat", 1000);
         for (std::int32_t n = 1; n <= file.RecordCount(); ++n) {
           file.write(n, TextRecord(std::string(1000, 'n'), 1000));
@@ -240,10 +261,10 @@ TEST_F(TransactionTest, OnlyTheNewestFiveOfAnActionAreKept) {
     dir_.Write("a.pt", std::to_string(i));
     Plan plan(env_);
     plan.Write("a.pt", 10);
-    RunTransaction(env_, plan, Options(i == 3 ? "other" : "test"),
+    RunLocked(env_, plan, Options(i == 3 ? "other" : "test"),
                    [](Transaction& t) { WriteLine(t.env(), "a.pt", "x"); });
   }
-  std::vector<Backup> backups = ListBackups(env_, kBackups);
+  std::vector<Backup> backups = ListBackups(env_, kBackups).backups;
   ASSERT_EQ(backups.size(), 6u);  // five of "test", one of "other"
   std::erase_if(backups, [](const Backup& b) { return b.manifest.action != "test"; });
   ASSERT_EQ(backups.size(), 5u);
@@ -256,9 +277,9 @@ TEST_F(TransactionTest, OnlyTheNewestFiveOfAnActionAreKept) {
 TEST_F(TransactionTest, UnkeptBackupLeavesNothing) {
   Plan plan(env_);
   plan.Write("a.pt", 10);
-  RunTransaction(env_, plan, Options("save", false),
+  RunLocked(env_, plan, Options("save", false),
                  [](Transaction& t) { WriteLine(t.env(), "a.pt", "x"); });
-  EXPECT_EQ(dir_.Names(), std::vector<std::string>{"a.pt"});
+  EXPECT_EQ(dir_.Names(), (std::vector<std::string>{"a.pt", kWorkLockFile}));
 }
 
 // A crash at any point, then the next start: every file is its original;
@@ -287,7 +308,7 @@ TEST_F(TransactionTest, RecoveryAfterACrashAtEveryPoint) {
     plan.Write("a.pt", 10);
     plan.Write("c.pt", 10);
     plan.WriteRecords("b.pt", 2, 1);
-    RunTransaction(env, plan, Options(), action);
+    RunLocked(env, plan, Options(), action);
     after = TreeSnapshot(dir.path(), kBackups);
   }
   for (int crash_at = 1;; ++crash_at) {
@@ -302,7 +323,7 @@ TEST_F(TransactionTest, RecoveryAfterACrashAtEveryPoint) {
       plan.Write("a.pt", 10);
       plan.Write("c.pt", 10);
       plan.WriteRecords("b.pt", 2, 1);
-      RunTransaction(crashing, plan, Options(), action);
+      RunLocked(crashing, plan, Options(), action);
       done = true;
     } catch (const SimulatedCrash&) {
     }
@@ -311,15 +332,19 @@ TEST_F(TransactionTest, RecoveryAfterACrashAtEveryPoint) {
     for (int recovery_crash = 1; recovery_crash < 40; recovery_crash += 7) {
       CountingFaultEnv again(dir.path(), FaultMode::kCrash, recovery_crash);
       try {
-        RecoverInterrupted(again, kBackups);
+        const WorkLock lock = WorkLock::Take(again);
+        RecoverInterrupted(again, lock, kBackups);
       } catch (const SimulatedCrash&) {
       }
     }
     DefaultEnv healthy(dir.path());
-    RecoverInterrupted(healthy, kBackups);
+    {
+      const WorkLock lock = WorkLock::Take(healthy);
+      RecoverInterrupted(healthy, lock, kBackups);
+    }
     // Stopped after its commit mark, the action stays done and its backup
     // complete; before it, every file is its original and no backup is left.
-    const bool committed = !ListBackups(healthy, kBackups).empty();
+    const bool committed = !ListBackups(healthy, kBackups).backups.empty();
     EXPECT_EQ(TreeSnapshot(dir.path(), kBackups), committed ? after : before)
         << "crash at " << crash_at;
     if (!committed && dir.Exists(kBackups)) {

@@ -157,6 +157,8 @@ std::map<std::string, std::string> TreeSnapshot(const std::string& root, const s
   for (auto it = fs::recursive_directory_iterator(root); it != fs::recursive_directory_iterator();
        ++it) {
     const std::string name = fs::relative(it->path(), root).generic_string();
+    // The working lock's file is the programs' own, never data.
+    if (name == "brillora-tools.lock") continue;
     if (!skip.empty() && (name == skip || name.rfind(skip + "/", 0) == 0)) {
       if (it->is_directory()) it.disable_recursion_pending();
       continue;

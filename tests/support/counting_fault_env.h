@@ -65,7 +65,7 @@ class CountingFaultEnv : public common::EnvWrapper {
 };
 
 // Every file under `root` with its bytes and permissions ("<dir>" for a
-// folder), the folder `skip` left out.
+// folder), the folder `skip` and the working lock's file left out.
 std::map<std::string, std::string> TreeSnapshot(const std::string& root,
                                                 const std::string& skip = "");
 

@@ -75,6 +75,7 @@ class MemoryRandomAccessFile : public common::RandomAccessFile {
     const auto at = static_cast<std::size_t>(offset);
     if (bytes.size() < at + data.size()) bytes.resize(at + data.size(), '\0');
     bytes.replace(at, data.size(), data);
+    ++inode_->modified;
   }
 
   void Sync() override { Check("write"); }
@@ -99,6 +100,7 @@ class MemoryWritableFile : public common::WritableFile {
   void Append(std::string_view data) override {
     if (closed_) Throw("write", name_, EBADF);
     inode_->bytes.append(data);
+    ++inode_->modified;
   }
   void Sync() override {
     if (closed_) Throw("write", name_, EBADF);
@@ -176,6 +178,8 @@ common::FileInfo MemoryEnv::Stat(const std::string& path) {
   info.type = node->type;
   info.size = node->type == EntryType::kRegular ? node->bytes.size() : 0;
   info.writable = node->writable;
+  info.modified = node->modified;
+  info.inode = reinterpret_cast<std::uintptr_t>(node.get());
   return info;
 }
 
@@ -320,6 +324,29 @@ std::uint64_t MemoryEnv::FreeSpace(const std::string& dir) {
 }
 
 common::LocalTime MemoryEnv::Now() { return now_; }
+
+namespace {
+
+class MemoryFileLock : public common::FileLock {
+ public:
+  MemoryFileLock(std::shared_ptr<std::map<std::string, bool>> locks, std::string path)
+      : locks_(std::move(locks)), path_(std::move(path)) {}
+  ~MemoryFileLock() override { locks_->erase(path_); }
+
+ private:
+  std::shared_ptr<std::map<std::string, bool>> locks_;
+  std::string path_;
+};
+
+}  // namespace
+
+std::unique_ptr<common::FileLock> MemoryEnv::TryLockFile(const std::string& path) {
+  OpenFile(path, "lock", /*create=*/true, /*write=*/false);
+  const std::string absolute = Absolute(path);
+  if (locks_->count(absolute) != 0) return nullptr;
+  (*locks_)[absolute] = true;
+  return std::make_unique<MemoryFileLock>(locks_, absolute);
+}
 
 void MemoryEnv::Write(const std::string& path, const std::string& bytes) {
   const std::string absolute = Absolute(path);

@@ -46,6 +46,10 @@ class MemoryEnv : public common::Env {
   void RemoveDirectory(const std::string& path) override;
   std::uint64_t FreeSpace(const std::string& dir) override;
   common::LocalTime Now() override;
+  // A lock is held until its FileLock goes; a second one on the same file
+  // from this Env is refused, as from another process.
+  std::unique_ptr<common::FileLock> TryLockFile(const std::string& path) override;
+  bool CanGiveOwner(const common::FileInfo&) override { return true; }
 
   // Setting up and looking at the disk; paths as above. The parent
   // directory must exist.
@@ -75,6 +79,7 @@ class MemoryEnv : public common::Env {
     common::EntryType type = common::EntryType::kRegular;
     std::string bytes;  // a file's contents, or a link's target
     bool writable = true;
+    std::int64_t modified = 0;  // counts the writes, for Stat
   };
 
  private:
@@ -91,6 +96,8 @@ class MemoryEnv : public common::Env {
   std::uint64_t free_space_ = std::uint64_t{1} << 40;
   common::LocalTime now_{1998, 4, 30, 12, 0, 0};
   int temp_counter_ = 0;
+  std::shared_ptr<std::map<std::string, bool>> locks_ =
+      std::make_shared<std::map<std::string, bool>>();
 };
 
 }  // namespace testing_support

@@ -67,7 +67,9 @@ std::vector<std::string> TempDir::Names() const {
 std::vector<std::string> DataNames(const TempDir& dir) {
   std::vector<std::string> names;
   for (const std::string& name : dir.Names()) {
-    if (name != "cleanslate-backups" && name != "tag-backups") names.push_back(name);
+    if (name != "cleanslate-backups" && name != "tag-backups" && name != "brillora-tools.lock") {
+      names.push_back(name);
+    }
   }
   return names;
 }

@@ -32,11 +32,12 @@ class TempDir {
   std::string path_;
 };
 
-// The names in `dir` without the programs' backup folders.
+// The names in `dir` without the programs' backup folders and their
+// working lock's file.
 std::vector<std::string> DataNames(const TempDir& dir);
 
 // Every file of the directory with its bytes (a directory as "<dir>"), the
-// backup folders left out.
+// backup folders and the lock's file left out.
 std::map<std::string, std::string> Snapshot(const TempDir& dir);
 
 // `count` copies of `byte`.

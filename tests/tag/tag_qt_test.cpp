@@ -399,7 +399,8 @@ void TagWindowsTest::ThePreviewFollowsTheBoxesTheDepartmentAndTheItemPicked() {
   QVERIFY(app_->default_preview() != nullptr);
   QVERIFY(Find<QLabel>(app_->default_preview(), "layoutSource")->text().contains("built-in"));
   QVERIFY(Find<QLabel>(app_->default_preview(), "previewFindings")->text().contains("Description"));
-  QCOMPARE(dir_->Names(), (std::vector<std::string>{"dept.dat", "invent.dat", "tagsize.dat"}));
+  QCOMPARE(testing_support::DataNames(*dir_),
+           (std::vector<std::string>{"dept.dat", "invent.dat", "tagsize.dat"}));
 }
 
 QTEST_MAIN(TagWindowsTest)

@@ -150,7 +150,7 @@ TEST_F(TagTerminalTest, IllFormedUtf8InADepartmentTextIsRefused) {
   EXPECT_EQ(s.status, 0);
   EXPECT_EQ(Count(s.out, kUnsafeDepartmentMessage), 2u);  // the change, then Save Change
   EXPECT_NE(s.out.find("Label for department: \"??AB\""), std::string::npos);
-  EXPECT_EQ(dir_.Names(), (Names{"dept.dat", "tagsize.dat"}));
+  EXPECT_EQ(testing_support::DataNames(dir_), (Names{"dept.dat", "tagsize.dat"}));
 }
 
 TEST_F(TagTerminalTest, ViewAndItemsShowTheDepartmentsItemsWithoutChangingTheWindow) {
@@ -169,7 +169,7 @@ TEST_F(TagTerminalTest, ViewAndItemsShowTheDepartmentsItemsWithoutChangingTheWin
   EXPECT_NE(s.out.find("There is no item number \"x\" in this list."), std::string::npos);
   // The window is printed after p and 1, not after i or v.
   EXPECT_EQ(Count(s.out, "== Change Tag Printing Order of Information =="), 3u);
-  EXPECT_EQ(dir_.Names(), (Names{"dept.dat", "invent.dat", "tagsize.dat"}));
+  EXPECT_EQ(testing_support::DataNames(dir_), (Names{"dept.dat", "invent.dat", "tagsize.dat"}));
 }
 
 // The program itself, through a pipe, in its data directory.

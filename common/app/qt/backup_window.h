@@ -5,14 +5,14 @@
 
 #include "common/platform/env.h"
 #include "common/app/startup.h"
-#include "common/journal/transaction.h"
+#include "common/app/backup_commands.h"
 
 namespace common {
 
 // Runs the option `decision` names with Qt's message boxes; returns the
 // exit status. `argv` holds the program name only.
 int RunBackupOptionWindow(int argc, char** argv, Env& env, const ProgramInfo& info,
-                          const StartupDecision& decision, const TransactionOptions& options);
+                          const StartupDecision& decision, const BackupCommandOptions& options);
 
 }  // namespace common
 

@@ -9,7 +9,7 @@
 namespace common {
 
 int RunBackupOptionTerminal(Env& env, const ProgramInfo& info, const StartupDecision& decision,
-                            const TransactionOptions& options) {
+                            const BackupCommandOptions& options) {
   TerminalIo io(std::cin, std::cout);
   TerminalMessages messages(io, info.title);
   return RunReportingErrors(info, std::cout, std::cerr, [&] {

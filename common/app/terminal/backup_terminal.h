@@ -6,13 +6,13 @@
 
 #include "common/platform/env.h"
 #include "common/app/startup.h"
-#include "common/journal/transaction.h"
+#include "common/app/backup_commands.h"
 
 namespace common {
 
 // Runs the option `decision` names; returns the exit status.
 int RunBackupOptionTerminal(Env& env, const ProgramInfo& info, const StartupDecision& decision,
-                            const TransactionOptions& options);
+                            const BackupCommandOptions& options);
 
 }  // namespace common
 
