@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "common/journal/work_lock.h"
 #include "common/platform/file_error.h"
 #include "common/platform/default_env.h"
 #include "tests/support/fixed_sources.h"
@@ -231,6 +232,32 @@ TEST_F(CategoryResetsTest, RecordResetsTouchTheirFilesAndSayTheirMessage) {
     EXPECT_EQ(messages.shown()[0].text, c.message) << c.name;
     EXPECT_EQ(messages.shown()[0].buttons, common::Buttons::kOk) << c.name;
   }
+}
+
+
+// A folder named like a file the envelope reset deletes is no file: it is
+// left alone and the reset goes on.
+TEST_F(CategoryResetsTest, AFolderNamedLikeADeletedFileIsLeftAlone) {
+  dir_.MakeDirectory("enote.dat");
+  dir_.Write("enote.dat/kept.txt", "mine");
+  dir_.Write("ENOTE.PT", "notes count");
+  RunCategoryReset(kEnvelopesReset, context_, host_);
+  EXPECT_EQ(dir_.Read("enote.dat/kept.txt"), "mine");
+  EXPECT_FALSE(dir_.Exists("ENOTE.PT"));
+  EXPECT_EQ(messages_.texts().back(), "The envelope files have been zeroed.");
+}
+
+// While another Cleanslate or Tag works on the directory, a reset changes
+// nothing and says why.
+TEST_F(CategoryResetsTest, ABusyDirectoryIsLeftAlone) {
+  WriteCustomers(2, " 2\r\n 2\r\n");
+  dir_.Write("1998.dat", "sale");
+  const Files before = Snapshot(dir_);
+  common::DefaultEnv other(dir_.path());
+  const common::WorkLock held = common::WorkLock::Take(other);
+  EXPECT_THROW(RunCategoryReset(kSalesReset, context_, host_), common::DirectoryBusy);
+  EXPECT_EQ(Snapshot(dir_), before);
+  EXPECT_TRUE(messages_.shown().empty());
 }
 
 }  // namespace

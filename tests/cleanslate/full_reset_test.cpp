@@ -7,11 +7,14 @@
 #include <map>
 #include <string>
 
+#include "common/app/backup_commands.h"
+#include "common/journal/backups.h"
 #include "common/platform/default_env.h"
 #include "common/platform/file_error.h"
 #include "common/files/file_names.h"
 #include "common/platform/default_env.h"
 #include "tests/support/platform.h"
+#include "tests/support/counting_fault_env.h"
 #include "tests/support/fault_env.h"
 #include "tests/support/fixed_sources.h"
 #include "tests/support/record_bytes.h"
@@ -318,6 +321,35 @@ TEST_F(FullResetTest, FailingStepPutsEveryFileBack) {
     EXPECT_EQ(Snapshot(dir), expected);
     EXPECT_TRUE(dir.Exists("cleanslate-backups"));
   }
+}
+
+// Closed at "FINISHED" (a hang-up, a kill): the reset stays done, and no
+// later start takes it back, however the files changed since.
+TEST_F(FullResetTest, KilledAtFinishedStaysDone) {
+  TempDir dir;
+  dir.Write("cust.dat", "old customers");
+  dir.Write("12.dat", "sale");
+  common::DefaultEnv env(dir.path());
+  ScriptedMessages messages;
+  messages.on_show = [](const common::Message& message) {
+    if (message.text == "FINISHED") throw testing_support::SimulatedCrash();
+  };
+  RecordingHost host;
+  EXPECT_THROW(RunFullReset(ActionContext{env, messages, random_, clock_}, host),
+               testing_support::SimulatedCrash);
+  EXPECT_EQ(dir.Read("note.pt"), " 1\r\n");
+  EXPECT_FALSE(dir.Exists("CONVERT.ONE"));
+  // A week of store use, then a start of either program.
+  dir.Write("cust.dat", "a week of new customers");
+  ScriptedMessages start;
+  common::RecoverAtStart(env, start);
+  EXPECT_TRUE(start.shown().empty());
+  EXPECT_EQ(dir.Read("cust.dat"), "a week of new customers");
+  EXPECT_FALSE(dir.Exists("12.dat"));
+  // Its backup, kept, still undoes the whole reset.
+  const auto backups = common::ListBackups(env, "cleanslate-backups").backups;
+  ASSERT_EQ(backups.size(), 1u);
+  EXPECT_EQ(backups[0].manifest.title, "Zero everything");
 }
 
 // The real program through a pipe, with its own random draw and today's date.

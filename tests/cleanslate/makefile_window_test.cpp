@@ -257,6 +257,8 @@ TEST_F(MakefileWindowTest, LockAnsweredYesWritesTheMarkerAndLocksTheNextStart) {
   EXPECT_EQ(messages_.shown()[2].text, "You will not be able to zero the files from this time on");
   EXPECT_EQ(dir_.Read("nozero.dat"), "No Zero\r\n");
   EXPECT_TRUE(host_.ended());
+  // The lock is for good: no backup keeps the state before it.
+  EXPECT_FALSE(dir_.Exists("cleanslate-backups"));
 
   ScriptedMessages next;
   RecordingHost next_host;

@@ -4,6 +4,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <signal.h>
+
 #include <filesystem>
 #include <functional>
 
@@ -16,7 +18,10 @@
 #include "common/files/line_file.h"
 #include "common/platform/default_env.h"
 #include "common/files/record_file.h"
+#include "common/app/restore.h"
+#include "common/platform/interrupts.h"
 #include "tests/support/counting_fault_env.h"
+#include "tests/support/fault_env.h"
 #include "tests/support/temp_dir.h"
 
 namespace common {
@@ -352,6 +357,126 @@ TEST_F(TransactionTest, RecoveryAfterACrashAtEveryPoint) {
     }
     if (HasFailure()) return;
   }
+}
+
+}  // namespace
+}  // namespace common
+
+namespace common {
+namespace {
+
+// The program asked to stop while it changes files (a closed terminal, a
+// kill, Ctrl+C): every file is put back and the error says why; the signal
+// does not end the program before that.
+TEST_F(TransactionTest, SignalDuringTheTransactionPutsEveryFileBack) {
+  dir_.Write("a.pt", "old a");
+  dir_.Write("x.bud", "budget");
+  const auto before = Data();
+  for (const int signal_number : {SIGTERM, SIGHUP, SIGINT}) {
+    Plan plan(env_);
+    plan.Delete("*.bud");
+    plan.Write("a.pt", 10);
+    try {
+      RunLocked(env_, plan, Options(), [&](Transaction& t) {
+        DeleteIfPresent(t.env(), "*.bud");
+        ::raise(signal_number);
+        WriteLine(t.env(), "a.pt", "new a");
+      });
+      ADD_FAILURE() << signal_number << ": not stopped";
+    } catch (const FileError& error) {
+      EXPECT_TRUE(std::string(error.what()).starts_with("Cannot finish \"test\": the program "
+                                                        "was asked to stop ("))
+          << error.what();
+      EXPECT_TRUE(std::string(error.what()).ends_with(". Every file has been put back as it was."))
+          << error.what();
+    }
+    EXPECT_EQ(Data(), before) << signal_number;
+    EXPECT_TRUE(StoppedFromOutside());
+  }
+  // Outside a transaction the signals are the program's as before.
+  struct sigaction now {};
+  ::sigaction(SIGTERM, nullptr, &now);
+  EXPECT_EQ(now.sa_handler, SIG_DFL);
+}
+
+// Case twins on a case-sensitive disk: a restore puts each back under its
+// own name.
+TEST_F(TransactionTest, CaseTwinsComeBackUnderTheirOwnNames) {
+  dir_.Write("2TWIN.DAT", "upper");
+  dir_.Write("2twin.dat", "lower");
+  const auto before = Data();
+  Plan plan(env_);
+  plan.Delete("2*.dat");
+  RunLocked(env_, plan, Options(), [](Transaction& t) { DeleteIfPresent(t.env(), "2*.dat"); });
+  EXPECT_TRUE(dir_.Names() == std::vector<std::string>({kBackups, kWorkLockFile}));
+  const Backup backup = ListBackups(env_, kBackups).backups.front();
+  const WorkLock lock = WorkLock::Take(env_);
+  RestoreBackup(env_, lock, backup, Options("restore"), {});
+  EXPECT_EQ(Data(), before);
+}
+
+// The checks name the user's files and the backups folder, never a working
+// file: not enough room says what the backups hold; a failing manifest
+// names the backup folder.
+TEST_F(TransactionTest, ErrorsNameTheFilesTheUserKnows) {
+  dir_.Write("a.pt", "a");
+  {
+    Plan plan(env_);
+    plan.Write("a.pt", 10);
+    RunLocked(env_, plan, Options(), [](Transaction& t) { WriteLine(t.env(), "a.pt", "b"); });
+  }
+  SmallDisk disk(env_);
+  Plan plan(disk);
+  plan.Write("a.pt", 10);
+  try {
+    RunLocked(disk, plan, Options(), [](Transaction&) {});
+    ADD_FAILURE() << "accepted";
+  } catch (const FileError& error) {
+    EXPECT_NE(std::string(error.what()).find("; the backups in \"backups\" hold "),
+              std::string::npos)
+        << error.what();
+  }
+
+  testing_support::FaultEnv faulty(dir_.path());
+  faulty.FailNext(testing_support::FaultOp::kCreateTemp, "manifest.new");
+  try {
+    Plan again(faulty);
+    again.Write("a.pt", 10);
+    RunLocked(faulty, again, Options(), [](Transaction& t) { WriteLine(t.env(), "a.pt", "c"); });
+    ADD_FAILURE() << "accepted";
+  } catch (const FileError& error) {
+    EXPECT_TRUE(error.file().starts_with("backups/0002 ")) << error.what();
+    EXPECT_EQ(std::string(error.what()).find("manifest.new"), std::string::npos) << error.what();
+  }
+  EXPECT_EQ(dir_.Read("a.pt"), "b\r\n");
+}
+
+// A link in a backup folder is never followed: an originals folder that is
+// a link stops the recovery, and nothing where it points is touched.
+TEST_F(TransactionTest, LinkedOriginalsFolderIsNeverFollowed) {
+  TempDir elsewhere;
+  elsewhere.Write("cust.dat", "somebody else's file");
+  const std::string folder = std::string(kBackups) + "/0001 2026-12-09 0343 test";
+  std::filesystem::create_directories(dir_.PathOf(folder));
+  dir_.Write(folder + "/marker", std::string(kMarkerText) + "\n");
+  ::symlink(elsewhere.path().c_str(), dir_.PathOf(folder + "/originals").c_str());
+  dir_.Write(folder + "/journal",
+             "backup of the data directory\nprogram: Tag\naction: test\n"
+             "started: 2026-12-09 03:43:00\ndelete 20 - cust.dat\nend of list\n");
+  try {
+    const WorkLock lock = WorkLock::Take(env_);
+    RecoverInterrupted(env_, lock, kBackups);
+    ADD_FAILURE() << "followed the link";
+  } catch (const FileError& error) {
+    EXPECT_NE(std::string(error.what()).find("it is a symbolic link, not a folder"),
+              std::string::npos)
+        << error.what();
+  }
+  EXPECT_EQ(elsewhere.Read("cust.dat"), "somebody else's file");
+  EXPECT_FALSE(dir_.Exists("cust.dat"));
+  // And the Env itself refuses to go through a linked folder.
+  EXPECT_THROW(env_.OpenForReading(folder + "/originals/cust.dat"), FileError);
+  EXPECT_THROW(env_.RemoveFile(folder + "/originals/cust.dat"), FileError);
 }
 
 }  // namespace

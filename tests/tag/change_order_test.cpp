@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include "common/app/backup_commands.h"
+#include "common/journal/backups.h"
 #include "common/platform/default_env.h"
+#include "tests/support/counting_fault_env.h"
 #include "tests/support/scripted_messages.h"
 #include "tests/support/temp_dir.h"
 #include "tests/tag/dept_fixture.h"
@@ -200,6 +203,32 @@ TEST_F(DefaultResetTest, YesThenYesDeletesEveryDepartmentsFileAndTheDefault) {
   for (const common::Message& question : messages_.shown()) {
     EXPECT_EQ(question.default_button, Answer::kNo) << question.text;
   }
+}
+
+// Each question's deletions are committed before the next question waits:
+// closed at the second question, the first one's deletions stay done, and
+// each kept its backup.
+TEST_F(DefaultResetTest, ClosedAtTheSecondQuestionTheFirstStaysDone) {
+  messages_.Answer({Answer::kYes});
+  messages_.on_show = [](const common::Message& message) {
+    if (message.text.starts_with("All departments have been set")) {
+      throw testing_support::SimulatedCrash();
+    }
+  };
+  EXPECT_THROW(window_->settoDefault_Click(), testing_support::SimulatedCrash);
+  messages_.on_show = nullptr;
+  const Names after = testing_support::DataNames(dir_);
+  EXPECT_EQ(after, (Names{"DEFTAGS.dat", "PEATAGS.dat", "[NOtags.dat", "dept.dat"}));
+  testing_support::ScriptedMessages start;
+  common::RecoverAtStart(env_, start);
+  EXPECT_TRUE(start.shown().empty());
+  EXPECT_EQ(testing_support::DataNames(dir_), after);
+
+  messages_.Answer({Answer::kYes, Answer::kYes});
+  window_->settoDefault_Click();
+  EXPECT_EQ(common::ListBackups(env_, "tag-backups").backups.size(), 2u);
+  EXPECT_EQ(common::ListBackups(env_, "tag-backups").backups[0].manifest.title,
+            "Set all back to default: the layout supplied originally");
 }
 
 TEST_F(DefaultResetTest, YesThenNoKeepsTheDefault) {
