@@ -119,6 +119,12 @@ for reset in sales balances; do
 done
 printf '  %-34s %8s    peak %s KB (the program at rest, its libraries loaded)\n' \
   "cleanslate --version" "" "$(peak at_rest)"
+split=$(dirname "$program")/../bench/walk_split
+if [ -x "$split" ]; then
+  write_customers
+  sync
+  "$split" .
+fi
 rm -f cust.dat cust.pt
 
 # Half sales files over the nine digits and both extensions, half others.

@@ -11,7 +11,7 @@ namespace common {
 
 namespace {
 
-constexpr std::size_t kWindowBytes = 1 << 20;
+constexpr std::size_t kWindowBytes = 256 << 10;
 
 std::uint64_t Offset(std::int32_t n, std::size_t length) {
   return static_cast<std::uint64_t>(n - 1) * length;
@@ -53,7 +53,7 @@ void RecordFile::MoveWindowTo(std::int32_t n) {
   std::fill(window_.begin() + static_cast<std::ptrdiff_t>(window_valid_), window_.end(), '\0');
 }
 
-TextRecord RecordFile::read(std::int32_t n) {
+std::size_t RecordFile::WholeRecordAt(std::int32_t n) {
   if (n < 1 || n > RecordCount()) {
     throw FileError("read", name_,
                     "record " + std::to_string(n) + " is not in the file (it holds " +
@@ -64,7 +64,31 @@ TextRecord RecordFile::read(std::int32_t n) {
   if (at + length_ > window_valid_) {
     throw FileError("read", name_, "the file ended before record " + std::to_string(n));
   }
-  return TextRecord(window_.substr(at, length_), length_);
+  return at;
+}
+
+TextRecord RecordFile::read(std::int32_t n) {
+  return TextRecord(window_.substr(WholeRecordAt(n), length_), length_);
+}
+
+std::string_view RecordFile::Peek(std::int32_t n) {
+  return std::string_view(window_).substr(WholeRecordAt(n), length_);
+}
+
+RecordView RecordFile::Edit(std::int32_t n) {
+  const std::size_t at = WholeRecordAt(n);
+  MarkDirty(at, at + length_);
+  return RecordView(window_.data() + at, length_);
+}
+
+void RecordFile::MarkDirty(std::size_t begin, std::size_t end) {
+  if (dirty_begin_ == dirty_end_) {
+    dirty_begin_ = begin;
+    dirty_end_ = end;
+  } else {
+    dirty_begin_ = std::min(dirty_begin_, begin);
+    dirty_end_ = std::max(dirty_end_, end);
+  }
 }
 
 void RecordFile::write(std::int32_t n, const TextRecord& record) {
@@ -75,13 +99,7 @@ void RecordFile::write(std::int32_t n, const TextRecord& record) {
   const std::size_t copied = std::min(bytes.size(), length_);
   std::memcpy(window_.data() + at, bytes.data(), copied);
   std::memset(window_.data() + at + copied, 0, length_ - copied);
-  if (dirty_begin_ == dirty_end_) {
-    dirty_begin_ = at;
-    dirty_end_ = at + length_;
-  } else {
-    dirty_begin_ = std::min(dirty_begin_, at);
-    dirty_end_ = std::max(dirty_end_, at + length_);
-  }
+  MarkDirty(at, at + length_);
   window_valid_ = std::max(window_valid_, at + length_);
   size_ = std::max(size_, Offset(n, length_) + length_);
 }

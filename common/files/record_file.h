@@ -42,6 +42,12 @@ class RecordFile {
   // cut or filled with 0x00 to the record length.
   void write(std::int32_t n, const TextRecord& record);
 
+  // Record n in place, for a walk over many records: Peek to read it, Edit
+  // to change it (then written as by write(n)). Valid until the next call
+  // on this file. Throw FileError when n is not a whole record of the file.
+  std::string_view Peek(std::int32_t n);
+  RecordView Edit(std::int32_t n);
+
   // Writes everything, makes it durable and closes the file. Throws FileError.
   void Close();
 
@@ -49,6 +55,9 @@ class RecordFile {
 
  private:
   void MoveWindowTo(std::int32_t n);
+  // The window offset of the whole record n; throws when it is none.
+  std::size_t WholeRecordAt(std::int32_t n);
+  void MarkDirty(std::size_t begin, std::size_t end);
   void Flush();
 
   std::string name_;

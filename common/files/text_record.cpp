@@ -18,4 +18,16 @@ std::string TextRecord::Get(TextField field) const {
   return bytes_.substr(field.offset, field.width);
 }
 
+void RecordView::Set(TextField field, std::string_view value) {
+  assert(field.offset + field.width <= length_);
+  const std::size_t kept = std::min(value.size(), field.width);
+  std::copy_n(value.data(), kept, bytes_ + field.offset);
+  std::fill_n(bytes_ + field.offset + kept, field.width - kept, ' ');
+}
+
+std::string_view RecordView::Get(TextField field) const {
+  assert(field.offset + field.width <= length_);
+  return std::string_view(bytes_ + field.offset, field.width);
+}
+
 }  // namespace common

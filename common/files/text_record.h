@@ -56,6 +56,21 @@ class TextRecord {
   std::string bytes_;
 };
 
+// A record in place: bytes that a RecordFile holds, read and changed
+// without a copy. Fields as in TextRecord.
+class RecordView {
+ public:
+  RecordView(char* bytes, std::size_t length) : bytes_(bytes), length_(length) {}
+
+  // REQUIRES: the field lies inside the record.
+  void Set(TextField field, std::string_view value);
+  std::string_view Get(TextField field) const;
+
+ private:
+  char* bytes_;
+  std::size_t length_;
+};
+
 // The base of every record type of length L.
 template <std::size_t L>
 class FixedRecord : public TextRecord {

@@ -92,13 +92,14 @@ void RequireOriginalsFolder(Env& env, const std::string& folder) {
 FileSum CopyFile(Env& env, const std::string& from, const std::string& to, ChecksumKind kind) {
   const std::unique_ptr<SequentialFile> source = env.OpenForReading(from);
   const std::unique_ptr<RandomAccessFile> copy = env.CreateFile(to, from);
-  std::string buffer(1 << 20, '\0');
+  constexpr std::size_t kBuffer = 256 << 10;
+  const std::unique_ptr<char[]> buffer(new char[kBuffer]);
   Checksummer sum(kind);
   FileSum result;
   for (;;) {
-    const std::size_t got = source->Read(buffer.data(), buffer.size());
+    const std::size_t got = source->Read(buffer.get(), kBuffer);
     if (got == 0) break;
-    const std::string_view bytes(buffer.data(), got);
+    const std::string_view bytes(buffer.get(), got);
     copy->WriteAt(result.size, bytes);
     sum.Update(bytes);
     result.size += got;

@@ -80,13 +80,15 @@ std::uint64_t ChecksumOf(std::string_view bytes, ChecksumKind kind) {
 
 FileSum FileChecksum(Env& env, const std::string& path, ChecksumKind kind) {
   const std::unique_ptr<SequentialFile> file = env.OpenForReading(path);
-  std::string buffer(1 << 20, '\0');
+  // Left uninitialised: a backup may hold thousands of small files.
+  constexpr std::size_t kBuffer = 256 << 10;
+  const std::unique_ptr<char[]> buffer(new char[kBuffer]);
   Checksummer sum(kind);
   FileSum result;
   for (;;) {
-    const std::size_t got = file->Read(buffer.data(), buffer.size());
+    const std::size_t got = file->Read(buffer.get(), kBuffer);
     if (got == 0) break;
-    sum.Update(std::string_view(buffer.data(), got));
+    sum.Update(std::string_view(buffer.get(), got));
     result.size += got;
   }
   result.checksum = sum.Digest();

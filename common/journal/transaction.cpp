@@ -21,8 +21,8 @@ namespace {
 
 // A rewrite reads and writes in pieces of this size, and keeps at most
 // kMaxStage bytes of the file in memory.
-constexpr std::size_t kChunk = 1 << 20;
-constexpr std::size_t kMaxStage = 4 << 20;
+constexpr std::size_t kChunk = 256 << 10;
+constexpr std::size_t kMaxStage = 1 << 20;
 // Room kept free beyond the new content: directory entries, lines of the
 // journal and the manifest, the marker.
 constexpr std::uint64_t kSpareBytesPerFile = 4096;
@@ -342,14 +342,15 @@ class RewriteFile : public RandomAccessFile {
     }
     Emit(stage_);
     stage_.clear();
-    std::string buffer;
     while (start_ < offset) {
+      // The stage's own memory carries the bytes the action never reached.
       const std::size_t want =
-          static_cast<std::size_t>(std::min<std::uint64_t>(kChunk, offset - start_));
-      buffer.resize(want);
-      const std::size_t got = ReadSource(buffer.data(), want, start_);
-      std::fill(buffer.begin() + static_cast<std::ptrdiff_t>(got), buffer.end(), '\0');
-      Emit(buffer);
+          static_cast<std::size_t>(std::min<std::uint64_t>(kMaxStage, offset - start_));
+      stage_.resize(want);
+      const std::size_t got = ReadSource(stage_.data(), want, start_);
+      std::fill(stage_.begin() + static_cast<std::ptrdiff_t>(got), stage_.end(), '\0');
+      Emit(stage_);
+      stage_.clear();
     }
   }
 
@@ -432,7 +433,8 @@ Transaction::Impl::Impl(Env& base, const WorkLock& lock, const Plan& plan,
 
 std::optional<std::uint64_t> Transaction::Impl::CheckEntry(const PlannedFile& file,
                                                            BackupEntry& entry) {
-  const FileInfo info = base_.Stat(file.name);
+  // The plan was made under the same lock, just before: what it found holds.
+  const FileInfo& info = file.info;
   const char* verb = file.change == Change::kDelete ? "delete" : "write";
   entry.name = file.name;
   entry.change = file.change;
@@ -605,6 +607,7 @@ void Transaction::Impl::MoveOriginal(std::size_t i) {
     }
   });
   moved_[i] = true;
+  // What is kept is what counts, whatever the plan found before.
   if (!entry.link) entry.size = base_.Stat(kept).size;
 }
 

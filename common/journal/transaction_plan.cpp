@@ -19,11 +19,11 @@ PlannedFile& Plan::Entry(const std::string& name) {
   if (const auto it = index_.find(name); it != index_.end()) return files_[it->second];
   PlannedFile file;
   file.name = name;
-  const FileInfo info = env_.Stat(name);
-  file.type = info.type;
-  file.size = info.size;
+  file.info = env_.Stat(name);
+  file.type = file.info.type;
+  file.size = file.info.size;
   // Until something writes it, an existing file is only deleted.
-  file.change = info.type == EntryType::kMissing ? Change::kCreate : Change::kDelete;
+  file.change = file.type == EntryType::kMissing ? Change::kCreate : Change::kDelete;
   index_.emplace(file.name, files_.size());
   files_.push_back(std::move(file));
   return files_.back();

@@ -32,6 +32,7 @@ struct PlannedFile {
   Change change = Change::kCreate;
   EntryType type = EntryType::kMissing;  // of the original
   std::uint64_t size = 0;       // of the original
+  FileInfo info;                // of the original, as the plan found it
   std::uint64_t new_size = 0;   // at most, afterwards
   std::string detail;           // what happens inside the file, for the dry run
 };

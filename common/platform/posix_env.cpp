@@ -89,8 +89,9 @@ int OpenOrdinaryFileAt(int dir, const std::string& base, const std::string& show
     if (errno == ELOOP) throw FileError(action, shown, "it is a symbolic link, not a file");
     throw FileError::FromErrno(action, shown, errno);
   }
+  // O_NONBLOCK only kept a FIFO or device from blocking the open; on an
+  // ordinary file it changes nothing, so it stays.
   RequireOrdinary(fd, shown, action);
-  ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
   return fd;
 }
 
@@ -122,11 +123,7 @@ class Descriptor {
 
 class PosixSequentialFile : public SequentialFile {
  public:
-  PosixSequentialFile(int fd, std::string name) : file_(fd, std::move(name)) {
-#ifdef POSIX_FADV_SEQUENTIAL
-    ::posix_fadvise(fd, 0, 0, POSIX_FADV_SEQUENTIAL);
-#endif
-  }
+  PosixSequentialFile(int fd, std::string name) : file_(fd, std::move(name)) {}
 
   std::size_t Read(char* buffer, std::size_t n) override {
     for (;;) {
@@ -225,15 +222,36 @@ class PosixWritableFile : public WritableFile {
   Descriptor file_;
 };
 
-class PosixFileLock : public FileLock {
+}  // namespace
+
+class PosixEnv::Lock : public FileLock {
  public:
-  explicit PosixFileLock(int fd) : fd_(fd) {}
+  Lock(int fd, PosixEnv& env) : fd_(fd), env_(env) {}
   // Closing the descriptor releases the lock.
-  ~PosixFileLock() override { ::close(fd_); }
+  ~Lock() override {
+    ::close(fd_);
+    env_.LockReleased();
+  }
 
  private:
   int fd_;
+  PosixEnv& env_;
 };
+
+namespace {
+
+bool InGroups(gid_t group);
+
+// Whether this user may write to the file `st` describes, by its permission
+// bits: a backup looks at thousands of files, and asking the system for
+// each (access) would double the work. Root may write to every file.
+bool MayWrite(const struct stat& st) {
+  const uid_t me = ::geteuid();
+  if (me == 0) return true;
+  if (st.st_uid == me) return (st.st_mode & S_IWUSR) != 0;
+  if (InGroups(st.st_gid)) return (st.st_mode & S_IWGRP) != 0;
+  return (st.st_mode & S_IWOTH) != 0;
+}
 
 bool InGroups(gid_t group) {
   if (group == ::getegid()) return true;
@@ -249,15 +267,31 @@ bool InGroups(gid_t group) {
 // The folder that holds a path and the path's last part. The folder was
 // reached without following a symbolic link in any part of the way.
 struct PosixEnv::Parent {
-  Fd owned;
-  int fd = AT_FDCWD;
+  Fd owned;           // a folder opened for this path alone
+  int fd = AT_FDCWD;  // the root's, a cached folder's, or owned's
   std::string base;
 };
+
+void PosixEnv::LockReleased() {
+  if (--locks_held_ == 0) ForgetFolders("");
+}
 
 PosixEnv::PosixEnv(std::string root) : root_(std::move(root)) {}
 
 PosixEnv::~PosixEnv() {
+  ForgetFolders("");
   if (root_fd_ >= 0) ::close(root_fd_);
+}
+
+void PosixEnv::ForgetFolders(const std::string& path) {
+  for (auto it = folders_.begin(); it != folders_.end();) {
+    if (path.empty() || it->first == path || it->first.rfind(path + "/", 0) == 0) {
+      ::close(it->second);
+      it = folders_.erase(it);
+    } else {
+      ++it;
+    }
+  }
 }
 
 int PosixEnv::RootFd() {
@@ -278,17 +312,32 @@ PosixEnv::Parent PosixEnv::ParentOf(const std::string& path, const char* action,
     parent.base = path;
     return parent;
   }
+  const std::size_t last = path.rfind('/');
   parent.fd = RootFd();
+  if (last == std::string::npos) {
+    parent.base = path;
+    return parent;
+  }
+  parent.base = path.substr(last + 1);
+  const std::string folder = path.substr(0, last);
+  const bool caching = locks_held_ > 0;
+  if (folders_.size() >= 64) ForgetFolders("");
+  if (const auto cached = folders_.find(folder); cached != folders_.end()) {
+    parent.fd = cached->second;
+    return parent;
+  }
   std::size_t start = 0;
   for (;;) {
     const std::size_t slash = path.find('/', start);
-    if (slash == std::string::npos) {
-      parent.base = path.substr(start);
-      return parent;
-    }
+    if (slash == std::string::npos || slash > last) break;
     const std::string part = path.substr(start, slash - start);
+    const std::string reached = path.substr(0, slash);
     start = slash + 1;
     if (part.empty() || part == ".") continue;
+    if (const auto cached = folders_.find(reached); cached != folders_.end()) {
+      parent.fd = cached->second;
+      continue;
+    }
     const int next =
         ::openat(parent.fd, part.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
     if (next < 0) {
@@ -297,8 +346,7 @@ PosixEnv::Parent PosixEnv::ParentOf(const std::string& path, const char* action,
         struct stat st;
         if (::fstatat(parent.fd, part.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0 &&
             S_ISLNK(st.st_mode)) {
-          throw FileError(action, shown,
-                          "the folder \"" + path.substr(0, slash) + "\" is a symbolic link");
+          throw FileError(action, shown, "the folder \"" + reached + "\" is a symbolic link");
         }
       }
       if (missing != nullptr && (error == ENOENT || error == ENOTDIR)) {
@@ -307,9 +355,14 @@ PosixEnv::Parent PosixEnv::ParentOf(const std::string& path, const char* action,
       }
       throw FileError::FromErrno(action, shown, error);
     }
-    parent.owned = Fd(next);
+    if (caching) {
+      folders_[reached] = next;
+    } else {
+      parent.owned = Fd(next);
+    }
     parent.fd = next;
   }
+  return parent;
 }
 
 int PosixEnv::OpenFolder(const std::string& dir, const char* action, const std::string& shown) {
@@ -375,7 +428,7 @@ FileInfo PosixEnv::Stat(const std::string& path) {
     throw FileError::FromErrno("look at", path, errno);
   }
   FileInfo info = InfoOf(st);
-  info.writable = ::faccessat(parent.fd, parent.base.c_str(), W_OK, AT_EACCESS) == 0;
+  info.writable = MayWrite(st);
   return info;
 }
 
@@ -481,6 +534,9 @@ std::pair<std::string, std::unique_ptr<WritableFile>> PosixEnv::CreateTempFile(
 }
 
 void PosixEnv::RenameFile(const std::string& from, const std::string& to) {
+  // A folder moved away takes its cached descriptors' meaning with it.
+  ForgetFolders(from);
+  ForgetFolders(to);
   Parent source = ParentOf(from, "write", to);
   Parent target = ParentOf(to, "write", to);
   if (::renameat(source.fd, source.base.c_str(), target.fd, target.base.c_str()) != 0) {
@@ -514,6 +570,7 @@ bool PosixEnv::CreateDirectory(const std::string& path) {
 }
 
 void PosixEnv::RemoveDirectory(const std::string& path) {
+  ForgetFolders(path);
   Parent parent = ParentOf(path, "delete the folder", path);
   if (::unlinkat(parent.fd, parent.base.c_str(), AT_REMOVEDIR) != 0) {
     throw FileError::FromErrno("delete the folder", path, errno);
@@ -539,12 +596,17 @@ LocalTime PosixEnv::Now() {
 }
 
 std::unique_ptr<FileLock> PosixEnv::TryLockFile(const std::string& path) {
+  // Other programs may have changed the folders while the lock was free.
+  ForgetFolders("");
   Parent parent = ParentOf(path, "lock", path);
   // Read access is enough for a lock, so a lock file another user of a
   // shared store made serves every user.
   const int fd = OpenOrdinaryFileAt(parent.fd, parent.base, path, O_RDONLY | O_CREAT, "lock");
   for (;;) {
-    if (::flock(fd, LOCK_EX | LOCK_NB) == 0) return std::make_unique<PosixFileLock>(fd);
+    if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {
+      ++locks_held_;
+      return std::make_unique<Lock>(fd, *this);
+    }
     const int error = errno;
     if (error == EINTR) continue;
     ::close(fd);

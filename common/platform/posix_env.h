@@ -7,6 +7,7 @@
 
 #include <sys/types.h>
 
+#include <map>
 #include <string>
 
 #include "common/platform/env.h"
@@ -42,6 +43,7 @@ class PosixEnv : public Env {
 
  private:
   struct Parent;
+  class Lock;
   // What a file made to replace another takes over from it.
   struct Likeness {
     mode_t mode = 0;
@@ -61,8 +63,20 @@ class PosixEnv : public Env {
   Likeness LikenessOf(const std::string& like);
   static void Apply(int fd, const Likeness& likeness, const std::string& shown);
 
+  // Drops the folders cached at `path` and below it ("" drops all).
+  void ForgetFolders(const std::string& path);
+  // A lock taken through this Env is released.
+  void LockReleased();
+
   std::string root_;
   int root_fd_ = -1;
+  // Descriptors of folders inside the data directory, by path, reached
+  // without a link: a backup touches thousands of files in a few folders.
+  // Whoever changes those folders holds the working lock, so folders are
+  // kept only while this Env holds a lock, and forgotten when it removes or
+  // renames them.
+  std::map<std::string, int> folders_;
+  int locks_held_ = 0;
 };
 
 }  // namespace common
