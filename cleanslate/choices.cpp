@@ -59,6 +59,9 @@ bool PrintChoicePlan(int number, const ActionContext& context, std::ostream& out
   common::Plan plan(context.env, /*detailed=*/true);
   PlanChoice(choice, plan, context);
   const auto name = [](const std::string& text) { return common::Windows1252ToUtf8(text); };
+  const auto bytes = [](std::uint64_t n) {
+    return std::to_string(n) + (n == 1 ? " byte" : " bytes");
+  };
   // What the next start does first changes what this plan would find.
   for (const std::string& note : common::PendingNotes(context.env)) out << name(note) << "\n";
   out << "Choice " << number << ", \"" << choice.line << "\"";
@@ -70,11 +73,11 @@ bool PrintChoicePlan(int number, const ActionContext& context, std::ostream& out
     for (const common::PlannedFile& file : plan.files()) {
       out << "  " << common::ChangeWord(file.change) << "  \"" << name(file.name) << "\"";
       switch (file.change) {
-        case common::Change::kDelete: out << "  (" << file.size << " bytes)"; break;
+        case common::Change::kDelete: out << "  (" << bytes(file.size) << ")"; break;
         case common::Change::kReplace:
-          out << "  (" << file.size << " bytes now, at most " << file.new_size << " after)";
+          out << "  (" << bytes(file.size) << " now, at most " << file.new_size << " after)";
           break;
-        case common::Change::kCreate: out << "  (at most " << file.new_size << " bytes)"; break;
+        case common::Change::kCreate: out << "  (at most " << bytes(file.new_size) << ")"; break;
       }
       if (!file.detail.empty()) out << ": " << name(file.detail);
       out << "\n";

@@ -1,5 +1,7 @@
 #include "common/app/startup.h"
 
+#include "common/platform/windows1252.h"
+
 #include <exception>
 #include <filesystem>
 #include <system_error>
@@ -109,7 +111,7 @@ std::string CurrentDirectoryPath() {
 }
 
 std::string ErrorLine(const ProgramInfo& info, const std::string& what) {
-  return info.command + ": " + what;
+  return info.command + ": " + Windows1252ToUtf8(what);
 }
 
 int RunReportingErrors(const ProgramInfo& info, std::ostream& out, std::ostream& err,

@@ -66,7 +66,8 @@ std::string DataDirectoryText(const std::string& path);
 // UTF-8; "." when the system cannot tell it.
 std::string CurrentDirectoryPath();
 
-// The one line that reports an error that ended the program.
+// The one line that reports an error that ended the program; `what` names
+// files in Windows-1252, the line is UTF-8 like all the programs print.
 std::string ErrorLine(const ProgramInfo& info, const std::string& what);
 
 // Runs a terminal front end and returns its exit status. An error escaping

@@ -82,6 +82,14 @@ TEST(StartupTest, TerminalWhenAskedOrWithoutADisplay) {
   }
 }
 
+// A file name in an error line is printed in UTF-8, as everything else is:
+// "Café €.bud" is Windows-1252 on the disk.
+TEST(StartupTest, ErrorLinesNameFilesInUtf8) {
+  const ProgramInfo info{"cleanslate", "Cleanslate", "", ""};
+  EXPECT_EQ(ErrorLine(info, "Cannot delete \"Caf\xE9 \x80.bud\": it is read-only"),
+            "cleanslate: Cannot delete \"Caf\xC3\xA9 \xE2\x82\xAC.bud\": it is read-only");
+}
+
 // The data directory as the windows name it: its full path in UTF-8, and
 // "." for a directory removed under the program's feet.
 TEST(StartupTest, CurrentDirectoryPathNamesTheDirectoryOrADot) {

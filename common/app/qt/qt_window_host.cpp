@@ -4,6 +4,8 @@
 #include <exception>
 
 #include "common/app/qt/qt_messages.h"
+#include "common/platform/interrupts.h"
+#include "common/platform/windows1252.h"
 
 namespace common {
 
@@ -46,9 +48,13 @@ bool QtWindowHost::Run(const std::function<void()>& procedure) {
     error_reported_ = true;
     SetBusyPointer(false);
     err_ << ErrorLine(info_, error.what()) << std::endl;
-    ShowFatalError(main_window_ != nullptr && main_window_->isVisible() ? main_window_.data()
-                                                                         : nullptr,
-                   QString::fromStdString(info_.title), QString::fromStdString(error.what()));
+    // Asked to stop from outside, the program ends without a question.
+    if (!StoppedFromOutside()) {
+      ShowFatalError(main_window_ != nullptr && main_window_->isVisible() ? main_window_.data()
+                                                                           : nullptr,
+                     QString::fromStdString(info_.title),
+                     QString::fromStdString(Windows1252ToUtf8(error.what())));
+    }
     End(1);
     return false;
   }
