@@ -88,11 +88,6 @@ void FormTags::Form_Load() {
 void FormTags::loadsettings() {
   controls_.List1.Clear();
   ReadLayout(env_, layout_);
-  auto& lines = controls_.List1.lines;
-  lines.push_back(kCurrentSettings);
-  for (int position = kFirstPositionLine; position <= kLastPositionLine; ++position) {
-    lines.push_back(PositionLine(position));
-  }
   switch (layout_.numacross) {
     case 1: showacross1(); break;
     case 2: showacross2(); break;
@@ -100,8 +95,7 @@ void FormTags::loadsettings() {
     case 4: showacross4(); break;
     default: break;
   }
-  lines.push_back(FontSizeLine());
-  lines.push_back(NumberAcrossLine());
+  ShowSettings(kCurrentSettings, -1);
   controls_.commandset.caption = layout_.tagfile;
 }
 
@@ -146,28 +140,23 @@ void FormTags::MovePreview(const std::array<int, 4>& lefts_c_to_f) {
   }
 }
 
-std::string FormTags::PositionLine(int position) const {
-  return std::string("Position ") + kPositionLetters[position - 1] +
-         " is now: " + common::NumberText(layout_.tabpos[position]);
-}
-
-std::string FormTags::FontSizeLine() const {
-  return "The font size is now: " + common::NumberText(layout_.fontsize);
-}
-
-std::string FormTags::NumberAcrossLine() const {
-  return "The number across: " + common::NumberText(layout_.numacross);
-}
-
-void FormTags::ShowSettings(const char* first_line) {
-  controls_.List1.Clear();
-  auto& lines = controls_.List1.lines;
-  lines.push_back(first_line);
-  for (int position = kFirstPositionLine; position <= kLastPositionLine; ++position) {
-    lines.push_back(PositionLine(position));
+std::string FormTags::SettingText(int line) const {
+  if (line == kFontSizeLine) return "The font size is now: " + common::NumberText(layout_.fontsize);
+  if (line == kNumberAcrossLine) {
+    return "The number across: " + common::NumberText(layout_.numacross);
   }
-  lines.push_back(FontSizeLine());
-  lines.push_back(NumberAcrossLine());
+  return std::string("Position ") + kPositionLetters[line - kFirstPositionLine] +
+         " is now: " + common::NumberText(layout_.tabpos[line]);
+}
+
+void FormTags::ShowSettings(const char* heading, int current_line) {
+  common::ListBox& list = controls_.List1;
+  list.Clear();
+  list.lines.push_back(heading);
+  for (int line = kFirstPositionLine; line <= kNumberAcrossLine; ++line) {
+    list.lines.push_back(SettingText(line));
+  }
+  list.list_index = current_line;
 }
 
 void FormTags::List1_Click() {
@@ -201,7 +190,8 @@ void FormTags::tabbox_LostFocus() {
   } else {
     layout_.tabpos[edititem_] = common::RoundToInt16(value);
   }
-  ShowSettings(kCurrentPositions);
+  // The line just edited stays current: the next arrow key goes on from it.
+  ShowSettings(kCurrentPositions, edititem_);
   controls_.tabbox.text.clear();
 }
 

@@ -111,10 +111,11 @@ class FormTags {
 
   void ShowAcross(int across);
   void MovePreview(const std::array<int, 4>& lefts_c_to_f);
-  void ShowSettings(const char* first_line);
-  std::string PositionLine(int position) const;
-  std::string FontSizeLine() const;
-  std::string NumberAcrossLine() const;
+  // Fills the settings list: `heading`, then one line per setting; line
+  // `current_line` is current (-1 for none). No click event follows.
+  void ShowSettings(const char* heading, int current_line);
+  // The text of settings line `line`, 1 to 10.
+  std::string SettingText(int line) const;
 
   common::Env& env_;
   common::Messages& messages_;
