@@ -26,7 +26,7 @@ inline constexpr char kUnsafeDepartmentMessage[] =
 
 struct ChangeOrderControls {
   common::ListBox fields;                 // the field catalogue
-  std::array<common::TextBox, 6> Text;    // Text1 to Text6 at indexes 0 to 5
+  std::array<common::TextBox, kLayoutBoxCount> Text;  // Text1 to Text6 at indexes 0 to 5
   common::ComboBox Dept;
   common::Label Label1, Label2, Label3, Label4, Label5;
   common::Button Command1, settoDefault;

@@ -19,7 +19,9 @@
 
 namespace tag {
 
-using FieldLayout = std::array<std::string, 6>;
+// The six parts of a tag layout: Text1 to Text6 of the department window.
+inline constexpr int kLayoutBoxCount = 6;
+using FieldLayout = std::array<std::string, kLayoutBoxCount>;
 
 inline constexpr char kDefaultDepartment[] = "DEFAULT";
 inline constexpr char kDefaultFieldLayoutFile[] = "DEFTAGS.dat";

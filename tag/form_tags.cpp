@@ -29,7 +29,7 @@ constexpr char kPositionLetters[] = "ABCDEFGH";
 
 // Left edges of the preview boxes A to H as the window is designed; A, B, G
 // and H never move, the 3- and 4-across previews move C to F.
-constexpr std::array<int, 8> kDesignLefts{360, 1560, 3120, 4440, 6000, 7320, 7080, 8400};
+constexpr std::array<int, kPositionCount> kDesignLefts{360, 1560, 3120, 4440, 6000, 7320, 7080, 8400};
 constexpr std::array<int, 4> kLeftsThreeAcross{3120, 4440, 6000, 7320};
 constexpr std::array<int, 4> kLeftsFourAcross{2500, 3820, 4760, 6080};
 
@@ -51,12 +51,12 @@ FormTags::FormTags(common::Env& env, common::Messages& messages, TagWindowHost& 
   controls_.save.caption = "Save/Exit";
   controls_.Command2.caption = "Change Order";
   controls_.Label14.caption = "Click here to change what is printed on each tag.";
-  for (int i = 0; i < 8; ++i) {
+  for (int i = 0; i < kPositionCount; ++i) {
     controls_.Text[i].text = " ";
     controls_.Text[i].left = kDesignLefts[i];
     controls_.letters[i].caption = std::string(1, kPositionLetters[i]);
   }
-  for (int tag = 0; tag < 4; ++tag) controls_.Line[8 + tag].white = true;
+  for (int tag = 0; tag < kMostAcross; ++tag) controls_.Line[kPositionCount + tag].white = true;
   MovePreview({kDesignLefts[2], kDesignLefts[3], kDesignLefts[4], kDesignLefts[5]});
 }
 
@@ -113,18 +113,20 @@ void FormTags::showacross4() {
 }
 
 void FormTags::ShowAcross(int across) {
-  for (int i = 0; i < 8; ++i) {
+  for (int i = 0; i < kPositionCount; ++i) {
     const bool shown = i < 2 * across;
     controls_.Text[i].visible = shown;
     controls_.letters[i].visible = shown;
     controls_.Line[i].visible = shown;
   }
-  for (int tag = 0; tag < 4; ++tag) controls_.Line[8 + tag].visible = tag < across;
+  for (int tag = 0; tag < kMostAcross; ++tag) {
+    controls_.Line[kPositionCount + tag].visible = tag < across;
+  }
 }
 
 void FormTags::MovePreview(const std::array<int, 4>& lefts_c_to_f) {
   for (int i = 0; i < 4; ++i) controls_.Text[2 + i].left = lefts_c_to_f[i];
-  for (int i = 0; i < 8; ++i) {
+  for (int i = 0; i < kPositionCount; ++i) {
     const int left = controls_.Text[i].left;
     controls_.letters[i].left = left + kLetterOffset;
     common::LineShape& line = controls_.Line[i];
@@ -132,8 +134,8 @@ void FormTags::MovePreview(const std::array<int, 4>& lefts_c_to_f) {
     line.y1 = kPreviewLetterTop;
     line.y2 = kPreviewBoxTop + kPreviewBoxHeight;
   }
-  for (int tag = 0; tag < 4; ++tag) {
-    common::LineShape& line = controls_.Line[8 + tag];
+  for (int tag = 0; tag < kMostAcross; ++tag) {
+    common::LineShape& line = controls_.Line[kPositionCount + tag];
     line.x1 = controls_.Text[2 * tag].left + kPreviewBoxWidth;
     line.x2 = controls_.Text[2 * tag + 1].left;
     line.y1 = line.y2 = kPreviewBoxTop + kPreviewBoxHeight / 2;
@@ -196,9 +198,9 @@ void FormTags::tabbox_LostFocus() {
 }
 
 void FormTags::Command1_Click() {
-  if (layout_.numacross > 4) {
+  if (layout_.numacross > kMostAcross) {
     messages_.ShowMessage(kMoreThanFour);
-    layout_.numacross = 4;
+    layout_.numacross = kMostAcross;
   }
   if (layout_.numacross < 1) {
     messages_.ShowMessage(kLessThanOne);

@@ -56,9 +56,9 @@ struct FormTagsControls {
   // The preview of positions A to H: Text1 to Text8 are the boxes; Label1 to
   // Label6, Label9 and Label10 the letters; Line1 to Line8 join each letter
   // to its box, Line9 to Line12 (white) the two boxes of tags 1 to 4.
-  std::array<common::TextBox, 8> Text;
-  std::array<common::Label, 8> letters;
-  std::array<common::LineShape, 12> Line;
+  std::array<common::TextBox, kPositionCount> Text;
+  std::array<common::Label, kPositionCount> letters;
+  std::array<common::LineShape, kPositionCount + kMostAcross> Line;
 };
 
 class FormTags {

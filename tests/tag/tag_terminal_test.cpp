@@ -20,7 +20,7 @@ namespace {
 using testing_support::TempDir;
 using Names = std::vector<std::string>;
 
-const common::ProgramInfo kInfo{"tag", "Tag", "Edits the price tag layout.", kTerminalHelp};
+const common::ProgramInfo kInfo{"tag", "Tag", "Edits the price tag layout.", TerminalHelp()};
 constexpr char kDefaultFile[] =
     " 7 \r\n 29 \r\n 45 \r\n 68 \r\n 83 \r\n 106 \r\n 130 \r\n 140 \r\n 8 \r\n 3 \r\n";
 
