@@ -131,6 +131,38 @@ class MakefileViewTest : public QObject {
     QCOMPARE(program.app.Exec(), 0);
   }
 
+  // From the list as it opens, with no line selected, each key picks the
+  // line a user expects; End and Enter leave without a question.
+  void TheFirstKeyPicksItsLineFromTheUnselectedStart() {
+    struct Case {
+      Qt::Key key;
+      int row;
+    };
+    const Case cases[] = {{Qt::Key_Down, 0},     {Qt::Key_Home, 0},  {Qt::Key_PageUp, 0},
+                          {Qt::Key_PageDown, 13}, {Qt::Key_End, 13}, {Qt::Key_Up, 13}};
+    for (const Case& c : cases) {
+      init();  // the program before ended
+      TempDir dir;
+      Program program(dir);
+      BoxAnswerer answers({QMessageBox::Yes});
+      QVERIFY(program.app.Start());
+      QVERIFY(QTest::qWaitForWindowActive(&program.app.view()));
+      QListWidget* list = program.list();
+      QCOMPARE(list->currentRow(), -1);
+      QTest::keyClick(list, c.key);
+      QVERIFY2(list->currentRow() == c.row, qPrintable(QKeySequence(c.key).toString()));
+      QVERIFY(list->currentItem()->isSelected());
+      if (c.key != Qt::Key_End) continue;
+      QTest::keyClick(list, Qt::Key_Up);
+      QCOMPARE(list->currentItem()->text(), QString("No more zeroing (This will cancel this program)"));
+      QTest::keyClick(list, Qt::Key_Down);
+      QTest::keyClick(list, Qt::Key_Return);
+      QVERIFY(program.app.host().ended());
+      QCOMPARE(answers.texts.size(), 1);  // the danger question only
+      QVERIFY(dir.Names().empty());
+    }
+  }
+
   void MouseClickOnDontZeroAnythingEndsQuietly() {
     TempDir dir;
     dir.Write("cust.dat", "customers");
