@@ -76,17 +76,29 @@ void ChangeOrder::SetDeptText(const std::string& text) {
   Dept_Change();
 }
 
-bool ChangeOrder::DepartmentTextUsable() {
-  switch (CheckDepartmentText(controls_.Dept.text)) {
-    case DepartmentText::kTooShort:
-      messages_.ShowMessage(kNoDepartmentMessage);
-      return false;
-    case DepartmentText::kUnsafe:
-      messages_.ShowMessage(kUnsafeDepartmentMessage);
-      return false;
+std::string DepartmentRefusal(std::string_view text) {
+  switch (CheckDepartmentText(text)) {
     case DepartmentText::kUsable:
-      return true;
+      return std::string();
+    case DepartmentText::kTooShort:
+      return kNoDepartmentMessage;
+    case DepartmentText::kLeadingDot:
+      return "A department starting with \".\" would have a hidden layout file, so nothing saved";
+    case DepartmentText::kUnsafeCharacter:
+      break;
   }
+  const char c = UnsafeInFileName(text.substr(0, 3)).value_or('?');
+  const std::string what = static_cast<unsigned char>(c) < 0x20
+                               ? std::string("a control character")
+                               : "\"" + std::string(1, c) + "\"";
+  return "The first three characters of the department name its layout file and can not hold " +
+         what + ", so nothing saved";
+}
+
+bool ChangeOrder::DepartmentTextUsable() {
+  const std::string refusal = DepartmentRefusal(controls_.Dept.text);
+  if (refusal.empty()) return true;
+  messages_.ShowMessage(refusal);
   return false;
 }
 

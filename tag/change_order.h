@@ -9,6 +9,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "common/platform/env.h"
 #include "common/app/messages.h"
@@ -20,9 +21,10 @@ namespace tag {
 
 inline constexpr char kChangeOrderCaption[] = "Change Tag Printing Order of Information";
 inline constexpr char kNoDepartmentMessage[] = "No department so nothing saved";
-inline constexpr char kUnsafeDepartmentMessage[] =
-    "The first three characters of the department can not hold \\ / : * ? \" < > | "
-    "or control characters, so nothing saved";
+
+// What the window says of a department text that names no layout file, or
+// the empty text when `text` is usable.
+std::string DepartmentRefusal(std::string_view text);
 
 struct ChangeOrderControls {
   common::ListBox fields;                 // the field catalogue

@@ -148,7 +148,7 @@ TEST_F(TagTerminalTest, ClosingTheLastWindowEndsTheProgram) {
 TEST_F(TagTerminalTest, IllFormedUtf8InADepartmentTextIsRefused) {
   const Session s = Run("o\nd\n\xC0\xAF" "AB\n\ns\n\nq\n");  // Enter after each message
   EXPECT_EQ(s.status, 0);
-  EXPECT_EQ(Count(s.out, kUnsafeDepartmentMessage), 2u);  // the change, then Save Change
+  EXPECT_EQ(Count(s.out, DepartmentRefusal("??AB")), 2u);  // the change, then Save Change
   EXPECT_NE(s.out.find("Label for department: \"??AB\""), std::string::npos);
   EXPECT_EQ(testing_support::DataNames(dir_), (Names{"dept.dat", "tagsize.dat"}));
 }
