@@ -68,6 +68,7 @@ void ChangeOrder::Form_Load() {
     controls_.Dept.items.push_back(std::move(name));
   }
   SetDeptText(kDefaultDepartment);
+  RememberShown();
 }
 
 void ChangeOrder::SetDeptText(const std::string& text) {
@@ -179,6 +180,7 @@ void ChangeOrder::PickDepartment(int index) {
   controls_.Dept.list_index = index;
   controls_.Dept.text = controls_.Dept.items[index];
   Dept_Click();
+  RememberShown();
 }
 
 void ChangeOrder::TypeLayoutBox(int box, const std::string& text) {
@@ -187,6 +189,20 @@ void ChangeOrder::TypeLayoutBox(int box, const std::string& text) {
 }
 
 void ChangeOrder::CloseByFrame() { open_ = false; }
+
+void ChangeOrder::Dept_GotFocus() { RememberShown(); }
+
+void ChangeOrder::RememberShown() {
+  shown_department_ = controls_.Dept.text;
+  shown_index_ = controls_.Dept.list_index;
+  shown_boxes_ = BoxTexts();
+}
+
+void ChangeOrder::RestoreDepartment() {
+  controls_.Dept.text = shown_department_;
+  controls_.Dept.list_index = shown_index_;
+  for (std::size_t i = 0; i < shown_boxes_.size(); ++i) controls_.Text[i].text = shown_boxes_[i];
+}
 
 void ChangeOrder::CloseWindow() {
   open_ = false;

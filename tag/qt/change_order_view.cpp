@@ -4,7 +4,9 @@
 #include <QComboBox>
 #include <QFontDatabase>
 #include <QGridLayout>
+#include <QFocusEvent>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -29,6 +31,46 @@ QStringList Texts(const std::vector<std::string>& lines) {
 }
 
 }  // namespace
+
+// The department box. Entering it from another control (Tab, its Alt key,
+// the window opening) selects its whole text, so typing replaces it; Escape
+// reports itself while the list of departments is closed.
+class DepartmentBox : public QComboBox {
+ public:
+  DepartmentBox(QWidget* parent, std::function<void()> entered, std::function<void()> escape)
+      : QComboBox(parent), entered_(std::move(entered)), escape_(std::move(escape)) {}
+
+  void SelectAll() {
+    if (lineEdit() != nullptr) lineEdit()->selectAll();
+  }
+
+ protected:
+  void focusInEvent(QFocusEvent* event) override {
+    QComboBox::focusInEvent(event);
+    // A message box or another window giving the focus back is no entering:
+    // the typing goes on where it was.
+    const Qt::FocusReason reason = event->reason();
+    if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason ||
+        reason == Qt::MouseFocusReason) {
+      return;
+    }
+    SelectAll();
+    entered_();
+  }
+  void keyPressEvent(QKeyEvent* event) override {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+      escape_();
+      SelectAll();
+      event->accept();
+      return;
+    }
+    QComboBox::keyPressEvent(event);
+  }
+
+ private:
+  std::function<void()> entered_;
+  std::function<void()> escape_;
+};
 
 QFont FixedPitchFont() {
   const QStringList installed = QFontDatabase::families();
@@ -89,7 +131,9 @@ void ChangeOrderView::Build() {
   QLabel* label2 = MakeLabel(c.Label2, "Label2", this);
   label2->setWordWrap(false);
   department->addWidget(label2);
-  dept_ = new QComboBox(this);
+  dept_ = new DepartmentBox(
+      this, [this] { runner_.Run(this, [this] { logic_.Dept_GotFocus(); }); },
+      [this] { runner_.Run(this, [this] { logic_.RestoreDepartment(); }); });
   dept_->setObjectName("Dept");
   dept_->setEditable(true);
   dept_->setInsertPolicy(QComboBox::NoInsert);
@@ -97,6 +141,9 @@ void ChangeOrderView::Build() {
   dept_->setMinimumContentsLength(28);
   label2->setText(WithMnemonic(label2->text(), 'L'));
   label2->setBuddy(dept_);
+  // Alt+L selects the text also when the box has the focus already.
+  label2->installEventFilter(this);
+  department_label_ = label2;
   department->addWidget(dept_, 1);
   boxes->addLayout(department, 3, 0, 1, 2);
   boxes->addWidget(MakeLabel(c.Label4, "Label4", this), 4, 0, 1, 2);
@@ -169,7 +216,21 @@ void ChangeOrderView::Render() {
   label1_->setText(FromWindows1252(c.Label1.caption));
 }
 
-void ChangeOrderView::FocusDepartment() { dept_->setFocus(Qt::OtherFocusReason); }
+void ChangeOrderView::FocusDepartment() {
+  dept_->setFocus(Qt::OtherFocusReason);
+  // The window may not be active yet: its focus then arrives later, as the
+  // window's own.
+  dept_->SelectAll();
+}
+
+bool ChangeOrderView::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == department_label_ && event->type() == QEvent::Shortcut) {
+    dept_->setFocus(Qt::ShortcutFocusReason);
+    dept_->SelectAll();
+    return true;
+  }
+  return QWidget::eventFilter(watched, event);
+}
 
 void ChangeOrderView::closeEvent(QCloseEvent* event) {
   if (logic_.open()) runner_.Run(this, [this] { logic_.CloseByFrame(); });

@@ -2,7 +2,8 @@
 // the window state of its ChangeOrder logic and turns what the user does
 // into its event procedures. It deletes itself once closed. Tab follows the
 // reading order; the buttons answer Alt+S (Save Change) and Alt+A (Set all
-// back to default), the department box Alt+L.
+// back to default), the department box Alt+L. Entering the department box
+// selects its text, and Escape there goes back to the department shown.
 
 #ifndef TAG_QT_CHANGE_ORDER_VIEW_H_
 #define TAG_QT_CHANGE_ORDER_VIEW_H_
@@ -13,13 +14,14 @@
 #include "tag/change_order.h"
 #include "tag/qt/event_runner.h"
 
-class QComboBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
 
 namespace tag {
+
+class DepartmentBox;
 
 class ChangeOrderView : public QWidget {
  public:
@@ -31,6 +33,7 @@ class ChangeOrderView : public QWidget {
   ChangeOrder& logic() { return logic_; }
 
  protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
  private:
@@ -40,7 +43,8 @@ class ChangeOrderView : public QWidget {
   EventRunner& runner_;
   QListWidget* fields_;
   std::array<QLineEdit*, 6> text_;
-  QComboBox* dept_;
+  DepartmentBox* dept_;
+  QLabel* department_label_;
   QLabel* label1_;
 };
 

@@ -136,6 +136,35 @@ TEST_F(ChangeOrderTest, TypingLoadsOnEveryChangeAndDepartmentsShareTheirFirstThr
   EXPECT_EQ(dir_.Read("WATTAGS.DAT"), "W1\r\nnew\r\nW3\r\nW4\r\nW5\r\nW6\r\n");
 }
 
+// Typing over the department text loads other layouts on the way; Escape
+// goes back to the department and the layout shown before the typing, so a
+// Save Change that follows cannot store one department's layout under
+// another's name.
+TEST_F(ChangeOrderTest, EscapeGoesBackToTheDepartmentShownBeforeTheTyping) {
+  WriteStandardDepartments();
+  dir_.Write("WATTAGS.dat", "W1\r\nW2\r\nW3\r\nW4\r\nW5\r\nW6\r\n");
+  Open();
+  window_->TypeLayoutBox(1, "edited");
+  window_->Dept_GotFocus();
+  window_->TypeDepartment("WAT");
+  EXPECT_EQ(c().Text[0].text, "W1");
+  window_->TypeDepartment("WATERFORD");
+  window_->RestoreDepartment();
+  EXPECT_EQ(c().Dept.text, "DEFAULT");
+  EXPECT_EQ(c().Text[0].text, "edited");
+  EXPECT_EQ(c().Text[1].text, kBuiltIn[1]);
+
+  // A pick is what is shown from then on.
+  window_->PickDepartment(2);
+  window_->TypeDepartment("GENTS RINGS");
+  window_->RestoreDepartment();
+  EXPECT_EQ(c().Dept.text, Padded("WATCHES"));
+  EXPECT_EQ(c().Dept.list_index, 2);
+  EXPECT_EQ(Boxes(), (Texts{"W1", "W2", "W3", "W4", "W5", "W6"}));
+  EXPECT_TRUE(messages_.shown().empty());
+  EXPECT_EQ(testing_support::DataNames(dir_), (Names{"WATTAGS.dat", "dept.dat"}));
+}
+
 TEST_F(ChangeOrderTest, ATooShortDepartmentIsNeverSaved) {
   WriteStandardDepartments();
   Open();

@@ -48,6 +48,7 @@ class TagWindowsTest : public QObject {
   void ClickingALineMovesTheFocusAndLeavingTheBoxStoresTheValue();
   void BothWindowsStayUsable();
   void TheDepartmentWindowClosedByItsFrameOpensAnew();
+  void TypingOverTheDepartmentBoxReplacesItsText();
   void KeyboardAloneEditsAndSaves();
   void SettingAllBackToDefaultAsksWithNoAsDefault();
   void ClosingTheLayoutWindowLeavesTheDepartmentWindowOpen();
@@ -225,6 +226,46 @@ void TagWindowsTest::TheDepartmentWindowClosedByItsFrameOpensAnew() {
   QTest::mouseClick(change_order, Qt::LeftButton);
   QVERIFY(app_->change_order_view() != nullptr);
   QCOMPARE(Find<QComboBox>(app_->change_order_view(), "Dept")->currentText(), QString("DEFAULT"));
+}
+
+void TagWindowsTest::TypingOverTheDepartmentBoxReplacesItsText() {
+  QWidget* order = OpenDepartmentWindow();
+  auto* dept = Find<QComboBox>(order, "Dept");
+  QCOMPARE(QApplication::focusWidget(), dept);
+  QCOMPARE(dept->lineEdit()->selectedText(), QString("DEFAULT"));
+  QTest::keyClicks(dept, "GENTS RINGS");
+  QCOMPARE(dept->currentText(), QString("GENTS RINGS"));
+  QCOMPARE(answers_->texts, QStringList(2, "No department so nothing saved"));  // G, GE
+  Activate(order);  // back from the last message
+  auto* text1 = Find<QLineEdit>(order, "Text1");
+  text1->setFocus(Qt::TabFocusReason);
+  QTest::keyClicks(text1, "111 GGG");
+  QTest::keyClick(order, Qt::Key_S, Qt::AltModifier);
+  QTRY_VERIFY(app_->change_order_view() == nullptr);
+  QCOMPARE(testing_support::DataNames(*dir_),
+           (std::vector<std::string>{"GENTAGS.DAT", "dept.dat", "tagsize.dat"}));
+
+  // Opened again: Tab and Alt+L select the text too, and Escape goes back
+  // to the department and the layout shown before the typing.
+  Activate(form());
+  order = OpenDepartmentWindow();
+  dept = Find<QComboBox>(order, "Dept");
+  text1 = Find<QLineEdit>(order, "Text1");
+  auto* text6 = Find<QLineEdit>(order, "Text6");
+  text6->setFocus(Qt::TabFocusReason);
+  QTest::keyClick(text6, Qt::Key_Tab);
+  QCOMPARE(QApplication::focusWidget(), dept);
+  QCOMPARE(dept->lineEdit()->selectedText(), QString("DEFAULT"));
+  QTest::keyClicks(dept, "GEN");
+  QCOMPARE(text1->text(), QString("111 GGG"));
+  Activate(order);
+  QTest::keyClick(order, Qt::Key_L, Qt::AltModifier);
+  QCOMPARE(dept->lineEdit()->selectedText(), QString("GEN"));
+  QTest::keyClick(dept, Qt::Key_Escape);
+  QCOMPARE(dept->currentText(), QString("DEFAULT"));
+  QCOMPARE(dept->lineEdit()->selectedText(), QString("DEFAULT"));
+  QCOMPARE(text1->text(), QString("111 DDD"));
+  QVERIFY(app_->change_order_view() != nullptr);
 }
 
 void TagWindowsTest::KeyboardAloneEditsAndSaves() {
