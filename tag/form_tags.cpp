@@ -39,7 +39,7 @@ constexpr int kLetterOffset = (kPreviewBoxWidth - kPreviewLetterWidth) / 2;
 
 FormTags::FormTags(common::Env& env, common::Messages& messages, TagWindowHost& host,
                    TagLayout& layout, const std::string& data_directory)
-    : env_(env), messages_(messages), host_(host), layout_(layout) {
+    : env_(env), messages_(messages), host_(host), layout_(layout), preview_(env) {
   controls_.DataDirectory.caption = common::DataDirectoryText(data_directory);
   controls_.Label7.caption = "Point to the line on this list that you want to change and click.";
   controls_.Label12.caption = "Change box";

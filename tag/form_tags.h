@@ -15,6 +15,7 @@
 #include "common/platform/env.h"
 #include "common/app/messages.h"
 #include "tag/change_order.h"
+#include "tag/preview_window.h"
 #include "common/app/controls.h"
 #include "tag/tag_layout.h"
 #include "tag/tag_window_host.h"
@@ -89,6 +90,14 @@ class FormTags {
   void microadjust_Click();
   void microadjustfactor_Change();
 
+  // The tag preview window, shown and hidden from either window.
+  void TogglePreview() { preview_.Toggle(); }
+  void ClosePreview() { preview_.Close(); }
+  bool preview_shown() const { return preview_.shown(); }
+  // What the preview shows: the department window's layout while it is
+  // open, else DEFAULT's.
+  const PreviewedLayout& PreviewSubject() { return preview_.Subject(change_order_.get()); }
+
   // What the user does, as the front ends report it.
   void ClickSettingsLine(int index);              // selects the line: List1_Click
   void TypeChangeBox(const std::string& text);    // no event
@@ -126,6 +135,7 @@ class FormTags {
   std::int16_t edititem_ = 0;
   std::string skipclick_;
   std::unique_ptr<ChangeOrder> change_order_;
+  PreviewWindow preview_;
 };
 
 }  // namespace tag

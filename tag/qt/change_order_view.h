@@ -15,6 +15,7 @@
 #include "tag/qt/event_runner.h"
 
 class QLabel;
+class QLayout;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
@@ -31,6 +32,8 @@ class ChangeOrderView : public QWidget {
   // Gives the department box the focus, now or when the window is shown.
   void FocusDepartment();
   ChangeOrder& logic() { return logic_; }
+  // "Preview with items": shows and hides the tag preview.
+  QPushButton* preview_button() { return preview_button_; }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -38,6 +41,11 @@ class ChangeOrderView : public QWidget {
 
  private:
   void Build();
+  QWidget* BuildCatalogue();
+  QLayout* BuildLayoutBoxes();
+  QLayout* BuildDepartment();
+  QWidget* BuildInstructions();
+  QLayout* BuildButtons();
 
   ChangeOrder& logic_;
   EventRunner& runner_;
@@ -46,6 +54,9 @@ class ChangeOrderView : public QWidget {
   DepartmentBox* dept_;
   QLabel* department_label_;
   QLabel* label1_;
+  QPushButton* command1_;
+  QPushButton* set_to_default_;
+  QPushButton* preview_button_;
 };
 
 // Courier New; where it is missing, a face of the same metrics (Liberation

@@ -27,6 +27,11 @@ QLabel* MakeLabel(const common::Label& label, const char* name, QWidget* parent)
 QPushButton* MakeButton(const common::Button& button, const char* name, char key,
                         QWidget* parent);
 
+// Gives `window` the least size that shows its contents whole: the least
+// width its layout allows, and the height its contents take at that width
+// (a layout's own minimum counts a word-wrapped label as one line).
+void KeepContentsWhole(QWidget& window);
+
 // `caption` with the mnemonic mark before its first `key`; unchanged when
 // it holds no `key`.
 QString WithMnemonic(const QString& caption, char key);

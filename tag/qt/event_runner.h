@@ -18,6 +18,7 @@ class EventRunner {
   virtual void Run(QWidget* window, const std::function<void()>& procedure) = 0;
   // `window` is closing, by its frame or by the program.
   virtual void WindowClosing(QWidget* window) = 0;
+
 };
 
 }  // namespace tag

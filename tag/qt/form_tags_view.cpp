@@ -15,6 +15,7 @@
 #include "tag/qt/control_widgets.h"
 #include "tag/qt/preview_widget.h"
 #include "tag/qt/settings_list.h"
+#include "tag/qt/tag_preview_view.h"
 
 namespace tag {
 
@@ -37,11 +38,7 @@ FormTagsView::FormTagsView(FormTags& logic, EventRunner& runner)
   setWindowTitle(kFormTagsCaption);
   Build();
   Render();
-  // Wrapped labels make a layout's own minimum too small to show them whole:
-  // the window keeps at least its natural size, so nothing is ever clipped.
-  ensurePolished();
-  layout()->activate();
-  setMinimumSize(sizeHint());
+  KeepContentsWhole(*this);
 }
 
 void FormTagsView::Build() {
@@ -126,6 +123,12 @@ void FormTagsView::Build() {
   data_directory_->setVisible(!c.DataDirectory.caption.empty());
   outer->addWidget(data_directory_);
 
+  preview_button_ = MakePreviewButton(this);
+  auto* preview_row = new QHBoxLayout();
+  preview_row->addWidget(preview_button_);
+  preview_row->addStretch(1);
+  outer->addLayout(preview_row);
+
   // Reading order: the columns left to right, each from the top.
   setTabOrder(tabbox_, command1_);
   setTabOrder(command1_, command2_);
@@ -133,6 +136,7 @@ void FormTagsView::Build() {
   setTabOrder(list_, microadjust_);
   setTabOrder(microadjust_, factor_);
   setTabOrder(factor_, save_);
+  setTabOrder(save_, preview_button_);
 
   connect(list_, &SettingsList::lineChosen, this,
           [this](int row) { runner_.Run(this, [this, row] { logic_.ClickSettingsLine(row); }); });

@@ -35,6 +35,8 @@ class FormTagsView : public QWidget {
   // Moves the keyboard focus to the change box.
   void FocusChangeBox();
   void FocusSettingsList();
+  // "Preview with items": shows and hides the tag preview.
+  QPushButton* preview_button() { return preview_button_; }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -56,6 +58,7 @@ class FormTagsView : public QWidget {
   QLabel* data_directory_;
   QPushButton* save_;
   QPushButton* command2_;
+  QPushButton* preview_button_;
 };
 
 }  // namespace tag

@@ -331,5 +331,37 @@ TEST_F(FormTagsTest, ChangeOrderOpensTheDepartmentWindowOnceWhileItStaysOpen) {
                                    "show department window"}));
 }
 
+// The preview follows the department window while it is open; once it
+// closes, DEFAULT's layout as saved, which that window may have changed.
+TEST_F(FormTagsTest, ThePreviewShowsTheDepartmentWindowsLayoutElseDefaultsAsSaved) {
+  Start();
+  EXPECT_FALSE(form_->preview_shown());
+  form_->TogglePreview();
+  EXPECT_TRUE(form_->preview_shown());
+  EXPECT_EQ(form_->PreviewSubject().boxes, BuiltInFieldLayout());
+  EXPECT_EQ(form_->PreviewSubject().department, "DEFAULT");
+  EXPECT_EQ(form_->PreviewSubject().source.rfind("The DEFAULT layout (built-in):  \"111 DDD\"", 0),
+            0u);
+
+  form_->Command2_Click();
+  ChangeOrder& department = *form_->change_order();
+  department.TypeDepartment("WATCHES");
+  department.TypeLayoutBox(1, "D1");
+  EXPECT_EQ(form_->PreviewSubject().boxes[0], "D1");
+  EXPECT_EQ(form_->PreviewSubject().department, "WATCHES");
+  EXPECT_EQ(form_->PreviewSubject().source, "The layout in the department window, for \"WATCHES\"");
+  department.TypeDepartment("DEFAULT");
+  department.Command1_Click();  // saves DEFTAGS.DAT and closes
+  EXPECT_EQ(form_->PreviewSubject().boxes[0], "D1");
+  EXPECT_EQ(form_->PreviewSubject().source.rfind("The DEFAULT layout (DEFTAGS.DAT):", 0), 0u);
+
+  // Hidden, it stays hidden while the department window comes and goes.
+  form_->ClosePreview();
+  form_->Command2_Click();
+  form_->change_order()->CloseByFrame();
+  EXPECT_FALSE(form_->preview_shown());
+  EXPECT_TRUE(messages_.shown().empty());
+}
+
 }  // namespace
 }  // namespace tag
