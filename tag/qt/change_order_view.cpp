@@ -92,6 +92,7 @@ QFont FixedPitchFont() {
 ChangeOrderView::ChangeOrderView(ChangeOrder& logic, EventRunner& runner)
     : logic_(logic), runner_(runner) {
   setObjectName("ChangeOrder");
+  setWindowFlags(OwnedWindowFlags());
   setWindowTitle(kChangeOrderCaption);
   setAttribute(Qt::WA_DeleteOnClose);
   Build();

@@ -18,6 +18,11 @@ QString WithMnemonic(const QString& caption, char key) {
   return text;
 }
 
+Qt::WindowFlags OwnedWindowFlags() {
+  return Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+         Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint;
+}
+
 void KeepContentsWhole(QWidget& window) {
   window.ensurePolished();
   QLayout* layout = window.layout();

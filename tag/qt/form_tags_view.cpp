@@ -7,6 +7,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMoveEvent>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
@@ -201,6 +202,11 @@ void FormTagsView::Render() {
 void FormTagsView::FocusChangeBox() { tabbox_->setFocus(Qt::OtherFocusReason); }
 
 void FormTagsView::FocusSettingsList() { list_->setFocus(Qt::OtherFocusReason); }
+
+void FormTagsView::moveEvent(QMoveEvent* event) {
+  QWidget::moveEvent(event);
+  runner_.WindowMoved(this, event->pos() - event->oldPos());
+}
 
 void FormTagsView::closeEvent(QCloseEvent* event) {
   runner_.WindowClosing(this);

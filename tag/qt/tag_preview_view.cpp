@@ -220,6 +220,7 @@ TagPreviewView::TagPreviewView(common::Env& env, const TagLayout& layout,
                                std::function<void()> toggle, std::function<void()> close)
     : layout_(layout), close_(std::move(close)), picker_(env) {
   setObjectName("tagPreview");
+  setWindowFlags(OwnedWindowFlags());
   setWindowTitle(kPreviewCaption);
   Build();
   auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);

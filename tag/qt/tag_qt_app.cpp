@@ -85,6 +85,15 @@ void TagQtApp::WindowClosing(QWidget* window) {
   if (preview_view_ != nullptr) Attach(preview_view_, window);
 }
 
+void TagQtApp::WindowMoved(QWidget* window, QPoint by) {
+  // The windows formTags owns go with it.
+  if (window != form_view_.get() || !form_view_->isVisible() || window_host_.ended()) return;
+  for (QWidget* owned : {static_cast<QWidget*>(change_order_view_.data()),
+                         static_cast<QWidget*>(preview_view_.data())}) {
+    if (owned != nullptr && owned->isVisible()) owned->move(owned->pos() + by);
+  }
+}
+
 void TagQtApp::RenderAll() {
   if (form_view_) form_view_->Render();
   if (change_order_view_ && change_order_view_->logic().open()) change_order_view_->Render();
@@ -199,27 +208,33 @@ void TagQtApp::PlaceBesideForm(QWidget* window) {
   // Attached to formTags, the window manager keeps it in front of it.
   Attach(window);
   window->adjustSize();
-  QScreen* screen = form_view_->screen();
-  const Placement placement =
-      tag::PlaceBeside(form_view_->frameGeometry(), window->frameGeometry().size(),
-                       screen != nullptr ? screen->availableGeometry() : QRect(), kWindowGap,
-                       FormMay::kMove);
+  const Placement placement = PlaceNextTo(window, *form_view_, FormMay::kMove);
   if (placement.form) form_view_->move(*placement.form);
-  // Its frame is not known before it shows: it gets one like formTags has.
-  const QPoint frame_to_client = form_view_->geometry().topLeft() - form_view_->pos();
-  window->setGeometry(QRect(placement.window + frame_to_client, window->size()));
+  MoveFrameTo(window, placement.window, *form_view_);
 }
 
 void TagQtApp::PlaceBeside(QWidget* window, const QWidget* next_to) {
   Attach(window);
-  QScreen* screen = next_to->screen();
-  const QRect room = screen != nullptr ? screen->availableGeometry() : QRect();
-  const QPoint frame_to_client = next_to->geometry().topLeft() - next_to->pos();
-  const QSize frame = window->size() + QSize(2 * frame_to_client.x(),
-                                             frame_to_client.y() + frame_to_client.x());
-  const Placement placement =
-      tag::PlaceBeside(next_to->frameGeometry(), frame, room, kWindowGap, FormMay::kStay);
-  window->move(placement.window);
+  MoveFrameTo(window, PlaceNextTo(window, *next_to, FormMay::kStay).window, *next_to);
+}
+
+void TagQtApp::MoveFrameTo(QWidget* window, QPoint frame_at, const QWidget& like) {
+  // Placed by its inside, the frame to come being as wide as `like`'s.
+  const QPoint frame_to_client = like.geometry().topLeft() - like.pos();
+  window->setGeometry(QRect(frame_at + frame_to_client, window->size()));
+}
+
+Placement TagQtApp::PlaceNextTo(const QWidget* window, const QWidget& next_to,
+                                FormMay next_to_may) const {
+  // A window's frame is not known before it shows: it will get one like
+  // `next_to` has.
+  const QRect frame = next_to.frameGeometry();
+  const QRect client = next_to.geometry();
+  const QSize frame_size = window->size() + frame.size() - client.size();
+  QScreen* screen = next_to.screen();
+  return tag::PlaceBeside(frame, frame_size,
+                          screen != nullptr ? screen->availableGeometry() : QRect(), kWindowGap,
+                          next_to_may);
 }
 
 void TagQtApp::CloseChangeOrder() {

@@ -2,8 +2,9 @@
 // and the windows that show it, answers the logic's requests (focus, the
 // department window, ending the program) and runs every event procedure
 // guarded, redrawing the windows after each. The department window and the
-// tag preview open beside formTags, attached to it. The program's main and
-// the window tests use it alike.
+// tag preview are owned by formTags: they open beside it, stay in front of
+// it and move with it. The program's main and the window tests use it
+// alike.
 //
 // REQUIRES: a QApplication exists for the whole life of a TagQtApp.
 
@@ -24,6 +25,7 @@
 #include "common/app/startup.h"
 #include "tag/form_tags.h"
 #include "tag/qt/event_runner.h"
+#include "tag/qt/window_placement.h"
 #include "tag/tag_window_host.h"
 
 class QPushButton;
@@ -65,6 +67,7 @@ class TagQtApp : public TagWindowHost, public EventRunner {
   // EventRunner
   void Run(QWidget* window, const std::function<void()>& procedure) override;
   void WindowClosing(QWidget* window) override;
+  void WindowMoved(QWidget* window, QPoint by) override;
 
   // TagWindowHost
   void ProcessPendingEvents() override;
@@ -84,6 +87,8 @@ class TagQtApp : public TagWindowHost, public EventRunner {
   void AttachPreviewKeys(QWidget* window, QPushButton* button);
   void PlaceBesideForm(QWidget* window);
   void PlaceBeside(QWidget* window, const QWidget* next_to);
+  Placement PlaceNextTo(const QWidget* window, const QWidget& next_to, FormMay next_to_may) const;
+  static void MoveFrameTo(QWidget* window, QPoint frame_at, const QWidget& like);
   // Attaches `owned` to formTags, or while that is closed (or `closing`)
   // to the department window; to none when neither is open.
   void Attach(QWidget* owned, const QWidget* closing = nullptr);

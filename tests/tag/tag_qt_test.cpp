@@ -312,6 +312,10 @@ void TagWindowsTest::KeyboardAloneEditsAndSaves() {
   QTRY_COMPARE(QApplication::activeWindow(), department);
   QCOMPARE(QApplication::focusWidget(), Find<QComboBox>(department, "Dept"));
   QCOMPARE(department->windowHandle()->transientParent(), form()->windowHandle());
+  // Owned by formTags, it moves with it.
+  const QPoint at = department->pos();
+  form()->move(form()->pos() + QPoint(30, -20));
+  QTRY_COMPARE(department->pos(), at + QPoint(30, -20));
 
   // Alt+X: "Save/Exit" in formTags.
   Activate(form());
