@@ -12,6 +12,7 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include "common/app/qt/path_label.h"
 #include "common/app/qt/qt_messages.h"
 #include "tag/qt/control_widgets.h"
 #include "tag/qt/preview_widget.h"
@@ -117,10 +118,8 @@ void FormTagsView::Build() {
   grid->setColumnStretch(1, 1);
 
   // The data directory the window works on, across the bottom.
-  data_directory_ = new QLabel(QString::fromStdString(c.DataDirectory.caption), this);
+  data_directory_ = new common::PathLabel(QString::fromStdString(c.DataDirectory.caption), this);
   data_directory_->setObjectName("DataDirectory");
-  data_directory_->setTextFormat(Qt::PlainText);
-  data_directory_->setTextInteractionFlags(Qt::TextSelectableByMouse);
   data_directory_->setVisible(!c.DataDirectory.caption.empty());
   outer->addWidget(data_directory_);
 

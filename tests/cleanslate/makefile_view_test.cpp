@@ -29,7 +29,8 @@ constexpr char kPath[] = "/srv/store data/brillora";
 
 // The program's window over a test directory, wired as the program wires it.
 struct Program {
-  explicit Program(const TempDir& dir) : env(dir.path()) {}
+  explicit Program(const TempDir& dir, const std::string& path = kPath)
+      : env(dir.path()), app{env, random, clock, path, err} {}
 
   QListWidget* list() { return app.view().findChild<QListWidget*>("List1"); }
 
@@ -37,7 +38,7 @@ struct Program {
   FixedRandom random;
   FixedClock clock;
   std::ostringstream err;
-  cleanslate::CleanslateQtApp app{env, random, clock, kPath, err};
+  cleanslate::CleanslateQtApp app;
 };
 
 }  // namespace
@@ -161,6 +162,26 @@ class MakefileViewTest : public QObject {
       QCOMPARE(answers.texts.size(), 1);  // the danger question only
       QVERIFY(dir.Names().empty());
     }
+  }
+
+  // A data folder on a network share can have a path wider than the screen:
+  // the window shortens it in the middle and keeps its own width.
+  void ALongPathIsShortenedInTheMiddle() {
+    std::string path = "/mnt/store-server/Brillora";
+    while (path.size() < 209) path += "/Back office data folder";
+    path.resize(209);
+    TempDir dir;
+    Program program(dir, path);
+    BoxAnswerer answers({QMessageBox::Yes});
+    QVERIFY(program.app.Start());
+    QWidget& view = program.app.view();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    QVERIFY(view.frameGeometry().width() <= 700);
+    auto* label = view.findChild<QLabel*>("DataDirectory");
+    QCOMPARE(label->toolTip(), QString::fromStdString("Data directory: " + path));
+    QVERIFY(label->text().startsWith("Data directory: /mnt/"));
+    QVERIFY(label->text().contains(QChar(0x2026)));  // …
+    QVERIFY(label->fontMetrics().horizontalAdvance(label->text()) <= label->width());
   }
 
   void MouseClickOnDontZeroAnythingEndsQuietly() {

@@ -52,6 +52,7 @@ class TagScreenTest : public QObject {
   void KeyboardAloneReachesAndStoresEverySetting();
   void TheDepartmentWindowFitsWithNothingOverlapping();
   void ThePreviewIsDrawnToScaleAndKeepsItsSize();
+  void TheLayoutWindowFitsAndShortensTheLongPath();
 
  private:
   template <typename T>
@@ -222,6 +223,18 @@ void TagScreenTest::ThePreviewIsDrawnToScaleAndKeepsItsSize() {
   QVERIFY(row->width() > width);
   QCOMPARE(preview->size(), size);
   QCOMPARE(row->width() >= row->Columns() * row->CellWidth(), true);
+}
+
+void TagScreenTest::TheLayoutWindowFitsAndShortensTheLongPath() {
+  ExpectOnScreen(form());
+  ExpectWhole(form());
+  auto* path = Find<QLabel>(form(), "DataDirectory");
+  const QString whole = QString::fromStdString("Data directory: " + LongPath());
+  QCOMPARE(path->toolTip(), whole);
+  QVERIFY(path->text().startsWith("Data directory: /mnt/"));
+  QVERIFY(path->text().contains(QChar(0x2026)));  // …
+  QVERIFY(whole.endsWith(path->text().section(QChar(0x2026), 1)));
+  QVERIFY(path->fontMetrics().horizontalAdvance(path->text()) <= path->width());
 }
 
 QTEST_MAIN(TagScreenTest)
