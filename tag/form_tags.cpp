@@ -29,7 +29,8 @@ constexpr char kPositionLetters[] = "ABCDEFGH";
 
 // Left edges of the preview boxes A to H as the window is designed; A, B, G
 // and H never move, the 3- and 4-across previews move C to F.
-constexpr std::array<int, kPositionCount> kDesignLefts{360, 1560, 3120, 4440, 6000, 7320, 7080, 8400};
+constexpr std::array<int, kPositionCount> kDesignLefts{360,  1560, 3120, 4440,
+                                                       6000, 7320, 7080, 8400};
 constexpr std::array<int, 4> kLeftsThreeAcross{3120, 4440, 6000, 7320};
 constexpr std::array<int, 4> kLeftsFourAcross{2500, 3820, 4760, 6080};
 

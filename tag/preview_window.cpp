@@ -31,7 +31,9 @@ const PreviewedLayout& PreviewWindow::Subject(const ChangeOrder* department) {
     const AppliedLayout applied = FieldLayoutFor(env_, DepartmentKey(kDefaultDepartment));
     subject_.boxes = applied.boxes;
     subject_.source = "The DEFAULT layout (" + applied.source + "):";
-    for (const std::string& part : applied.boxes) subject_.source += "  \"" + Printable(part) + "\"";
+    for (const std::string& part : applied.boxes) {
+      subject_.source += "  \"" + Printable(part) + "\"";
+    }
   } catch (const common::FileError& error) {
     subject_.boxes = BuiltInFieldLayout();
     subject_.source = std::string(error.what()) + "; showing the built-in layout";

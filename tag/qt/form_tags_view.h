@@ -16,8 +16,10 @@
 #include "tag/form_tags.h"
 #include "tag/qt/event_runner.h"
 
+class QBoxLayout;
 class QCheckBox;
 class QLabel;
+class QLayout;
 class QLineEdit;
 class QPushButton;
 
@@ -45,6 +47,10 @@ class FormTagsView : public QWidget {
 
  private:
   void Build();
+  QLayout* BuildChangeColumn();
+  QLayout* BuildSettingsColumn();
+  QLayout* BuildMicroAdjustColumn();
+  void BuildBottom(QBoxLayout& outer);
 
   FormTags& logic_;
   EventRunner& runner_;

@@ -102,8 +102,10 @@ void TagQtApp::RenderAll() {
 
 void TagQtApp::RenderPreview() {
   const bool shown = form_.preview_shown() && !window_host_.ended();
-  for (QPushButton* button : {form_view_ ? form_view_->preview_button() : nullptr,
-                              change_order_view_ ? change_order_view_->preview_button() : nullptr}) {
+  QPushButton* form_button = form_view_ ? form_view_->preview_button() : nullptr;
+  QPushButton* department_button =
+      change_order_view_ ? change_order_view_->preview_button() : nullptr;
+  for (QPushButton* button : {form_button, department_button}) {
     if (button == nullptr) continue;
     const QSignalBlocker blocker(button);
     button->setChecked(shown);
@@ -146,7 +148,8 @@ void TagQtApp::TogglePreview(QWidget* window) {
 }
 
 void TagQtApp::AttachPreviewKeys(QWidget* window, QPushButton* button) {
-  QObject::connect(button, &QPushButton::clicked, window, [this, window] { TogglePreview(window); });
+  QObject::connect(button, &QPushButton::clicked, window,
+                   [this, window] { TogglePreview(window); });
   auto* shortcut = new QShortcut(QKeySequence("Ctrl+I"), window);
   QObject::connect(shortcut, &QShortcut::activated, window,
                    [this, window] { TogglePreview(window); });

@@ -177,7 +177,8 @@ class TerminalFrontEnd : public TagWindowHost {
       if (!DepartmentWindowOpen()) return;
       department_ = form_.change_order();
     } else {
-      io_.out() << "Unknown command \"" << command << "\".\n" << CommandList(LayoutCommands()) << "\n";
+      io_.out() << "Unknown command \"" << command << "\".\n"
+                << CommandList(LayoutCommands()) << "\n";
       return;
     }
     if (focus_requested_) EditChangeBox();
@@ -239,7 +240,8 @@ class TerminalFrontEnd : public TagWindowHost {
       window.CloseByFrame();
       department_ = nullptr;
     } else {
-      io_.out() << "Unknown command \"" << command << "\".\n" << CommandList(DepartmentCommands()) << "\n";
+      io_.out() << "Unknown command \"" << command << "\".\n"
+                << CommandList(DepartmentCommands()) << "\n";
       return;
     }
     if (ended_ || (!layout_open_ && department_ == nullptr)) return;

@@ -155,7 +155,8 @@ class MakefileViewTest : public QObject {
       QVERIFY(list->currentItem()->isSelected());
       if (c.key != Qt::Key_End) continue;
       QTest::keyClick(list, Qt::Key_Up);
-      QCOMPARE(list->currentItem()->text(), QString("No more zeroing (This will cancel this program)"));
+      QCOMPARE(list->currentItem()->text(),
+               QString("No more zeroing (This will cancel this program)"));
       QTest::keyClick(list, Qt::Key_Down);
       QTest::keyClick(list, Qt::Key_Return);
       QVERIFY(program.app.host().ended());

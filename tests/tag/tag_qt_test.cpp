@@ -470,7 +470,8 @@ void TagWindowsTest::ThePreviewFollowsTheBoxesTheDepartmentAndTheItemPicked() {
   QTest::mouseClick(Find<QPushButton>(form(), "itemPreview"), Qt::LeftButton);
   QCOMPARE(app_->preview_view(), preview);
   QVERIFY(preview->isVisible());
-  QVERIFY(Find<QLabel>(preview, "layoutSource")->text().startsWith("The DEFAULT layout (built-in)"));
+  QVERIFY(Find<QLabel>(preview, "layoutSource")->text().startsWith(
+      "The DEFAULT layout (built-in)"));
   QVERIFY(status->text().endsWith("Shown: 101-00002 SIGNET RING"));  // the search stays
   QVERIFY(findings->text().contains("Grams: \"12.5\" printed as \"12\""));
   QCOMPARE(testing_support::DataNames(*dir_),
