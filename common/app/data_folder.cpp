@@ -12,9 +12,17 @@ namespace {
 
 constexpr char kRememberedFile[] = "data-folder";
 
+// The path without "." and ".." steps and without a separator at its end,
+// which the system's file information calls refuse on Windows.
+std::filesystem::path Plain(const std::string& text) {
+  std::filesystem::path path = PathFromUtf8(text).lexically_normal();
+  if (!path.has_filename() && path.has_relative_path()) path = path.parent_path();
+  return path;
+}
+
 bool IsFolder(const std::string& path) {
   std::error_code error;
-  return !path.empty() && std::filesystem::is_directory(PathFromUtf8(path), error);
+  return !path.empty() && std::filesystem::is_directory(Plain(path), error);
 }
 
 }  // namespace
@@ -23,7 +31,7 @@ bool SameFolder(const std::string& a, const std::string& b) {
   if (!IsFolder(a) || !IsFolder(b)) return false;
   std::error_code error;
   // The identity of the folder on its disk, not the spelling of its path.
-  const bool same = std::filesystem::equivalent(PathFromUtf8(a), PathFromUtf8(b), error);
+  const bool same = std::filesystem::equivalent(Plain(a), Plain(b), error);
   return !error && same;
 }
 
@@ -87,7 +95,7 @@ bool EnterDataFolder(const std::string& folder, const ProgramInfo& info, std::os
     err << info.command << ": the data folder \"" << folder << "\" does not exist\n";
     return false;
   }
-  std::filesystem::current_path(PathFromUtf8(folder), error);
+  std::filesystem::current_path(Plain(folder), error);
   if (error) {
     err << info.command << ": cannot work in the data folder \"" << folder
         << "\": " << error.message() << "\n";
