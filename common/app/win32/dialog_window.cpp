@@ -1,5 +1,7 @@
 #include "common/app/win32/dialog_window.h"
 
+#include <algorithm>
+
 #include "common/app/win32/win32_window_host.h"
 
 namespace common {
@@ -104,6 +106,20 @@ bool DialogWindow::Create(HWND owner, const std::wstring& caption, bool resizabl
   if (hwnd_ == nullptr) return false;
   ::SetWindowTextW(hwnd_, caption.c_str());
   host_.AddDialog(hwnd_);
+  // Laid out at its real size only now: centred on its owner, or on the
+  // screen, inside the work area.
+  RECT frame, over;
+  ::GetWindowRect(hwnd_, &frame);
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof monitor;
+  ::GetMonitorInfoW(::MonitorFromWindow(owner != nullptr ? owner : hwnd_, MONITOR_DEFAULTTOPRIMARY),
+                    &monitor);
+  if (owner == nullptr || !::GetWindowRect(owner, &over)) over = monitor.rcWork;
+  const int width = frame.right - frame.left, height = frame.bottom - frame.top;
+  int x = (over.left + over.right - width) / 2, y = (over.top + over.bottom - height) / 2;
+  x = std::max<int>(monitor.rcWork.left, std::min<int>(x, monitor.rcWork.right - width));
+  y = std::max<int>(monitor.rcWork.top, std::min<int>(y, monitor.rcWork.bottom - height));
+  ::SetWindowPos(hwnd_, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   return true;
 }
 
