@@ -38,7 +38,7 @@ int RunWindows(int /*argc*/, char** /*argv*/, common::Env& env, RandomSource& ra
 
 int RunBackupOptionWindow(int /*argc*/, char** /*argv*/, common::Env& env,
                           const common::StartupDecision& decision) {
-  return common::RunBackupOptionWin32(env, CleanslateInfo(), decision, ActionOptions("restore"));
+  return common::RunBackupOptionWin32(env, CleanslateInfo(), decision, BackupOptions());
 }
 
 std::optional<std::string> AskDataFolder(int /*argc*/, char** /*argv*/, const std::string& start) {

@@ -20,7 +20,7 @@ int RunWindows(int /*argc*/, char** /*argv*/, common::Env& env, const common::Pr
 
 int RunBackupOptionWindow(int /*argc*/, char** /*argv*/, common::Env& env,
                           const common::ProgramInfo& info, const common::StartupDecision& decision) {
-  return common::RunBackupOptionWin32(env, info, decision, TagOptions("restore", true));
+  return common::RunBackupOptionWin32(env, info, decision, TagBackupOptions());
 }
 
 std::optional<std::string> AskDataFolder(int /*argc*/, char** /*argv*/, const std::string& start) {

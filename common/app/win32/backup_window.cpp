@@ -2,7 +2,6 @@
 
 #include <exception>
 #include <iostream>
-#include <sstream>
 
 #include "common/app/backup_commands.h"
 #include "common/app/win32/win32_front_end.h"
@@ -12,28 +11,24 @@
 namespace common {
 
 int RunBackupOptionWin32(Env& env, const ProgramInfo& info, const StartupDecision& decision,
-                         const TransactionOptions& options) {
+                         const BackupCommandOptions& options) {
   StartWin32FrontEnd();
   const std::wstring title = win32::Utf8ToWide(info.title);
   Win32Messages messages(title, [] { return static_cast<HWND>(nullptr); });
-  std::ostringstream out, err;
-  int status = 1;
+  BackupCommandOptions shown = options;
+  shown.show_outcomes = true;
   try {
-    status = RunBackupOption(decision.option, decision.argument, env, messages, options, out, err);
+    return RunBackupOption(decision.option, decision.argument, env, messages, shown, std::cout,
+                           std::cerr);
   } catch (const std::exception& error) {
-    err << ErrorLine(info, error.what()) << "\n";
-    std::cout << out.str() << std::flush;
-    std::cerr << err.str() << std::flush;
+    // Refused or failed: said on the error stream and in a box.
+    std::cerr << ErrorLine(info, error.what()) << std::endl;
     ShowFatalError(nullptr, title, win32::AnyTextToWide(error.what()));
     return 1;
+  } catch (...) {
+    std::cerr << ErrorLine(info, "an unexpected error ended the program") << std::endl;
+    return 1;
   }
-  std::cout << out.str() << std::flush;
-  std::cerr << err.str() << std::flush;
-  // Without a console nobody would read what the option said went wrong.
-  if (status != 0 && !err.str().empty()) {
-    ShowMessageBox(nullptr, title, win32::AnyTextToWide(err.str()), MB_OK | MB_ICONWARNING);
-  }
-  return status;
 }
 
 }  // namespace common

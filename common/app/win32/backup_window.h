@@ -3,17 +3,18 @@
 #ifndef COMMON_APP_WIN32_BACKUP_WINDOW_H_
 #define COMMON_APP_WIN32_BACKUP_WINDOW_H_
 
+#include "common/app/backup_commands.h"
 #include "common/app/startup.h"
-#include "common/journal/transaction.h"
 #include "common/platform/env.h"
 
 namespace common {
 
-// Runs the option `decision` names with Windows message boxes; returns the
-// exit status. What it prints goes to the standard streams too, when the
-// program has them. An error is shown in an error box as well.
+// Runs the option `decision` names with Windows message boxes, every
+// outcome shown in one as well; returns the exit status. What it prints goes
+// to the standard streams too, when the program has them. An error or a
+// refusal is shown in an error box and written as one line.
 int RunBackupOptionWin32(Env& env, const ProgramInfo& info, const StartupDecision& decision,
-                         const TransactionOptions& options);
+                         const BackupCommandOptions& options);
 
 }  // namespace common
 
