@@ -259,6 +259,9 @@ INT_PTR DialogWindow::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_CLOSE:
       OnClose();
       return TRUE;
+    case WM_QUERYENDSESSION:
+      ::SetWindowLongPtrW(hwnd_, DWLP_MSGRESULT, host_.SessionMayEnd() ? TRUE : FALSE);
+      return TRUE;
     case WM_SETCURSOR:
       if (host_.SetCursorFor(hwnd_)) {
         ::SetWindowLongPtrW(hwnd_, DWLP_MSGRESULT, TRUE);

@@ -5,6 +5,7 @@
 
 #include "common/app/win32/win32_messages.h"
 #include "common/app/win32/win32_text.h"
+#include "common/platform/interrupts.h"
 
 namespace common {
 
@@ -47,6 +48,12 @@ void Win32WindowHost::SetBusyPointer(bool busy) {
       ::SetCursor(::LoadCursorW(nullptr, busy ? IDC_WAIT : IDC_ARROW));
     }
   }
+}
+
+bool Win32WindowHost::SessionMayEnd() {
+  if (depth_ == 0) return true;
+  RequestInterrupt("Windows is ending the session");
+  return false;
 }
 
 bool Win32WindowHost::SetCursorFor(HWND window) {

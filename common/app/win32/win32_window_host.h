@@ -62,6 +62,12 @@ class Win32WindowHost : public WindowHost {
   // the exit status: 1 after a reported error, else 0.
   int Exec();
 
+  // Answers WM_QUERYENDSESSION: while an event procedure runs (an action
+  // may be changing files) the session may not end yet; the running
+  // transaction is asked to put every file back and the program then ends
+  // with status 1, so the next try to end the session succeeds.
+  bool SessionMayEnd();
+
   // Answers WM_SETCURSOR for `window`: the busy pointer over the main window
   // while an action runs. True when it set the pointer.
   bool SetCursorFor(HWND window);
