@@ -9,7 +9,7 @@ work=$1 driver=$2 cleanslate=$3 tag=$4 wine=$5
 failures=0
 
 fail() {
-  echo "FAIL: $*" >&2
+  printf 'FAIL: %s\n' "$*" >&2
   failures=$((failures + 1))
 }
 
