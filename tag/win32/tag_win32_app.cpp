@@ -61,8 +61,26 @@ void TagWin32App::Run(HWND window, const std::function<void()>& procedure) {
   RenderAll();
 }
 
+void TagWin32App::FollowInPreview() {
+  if (!preview_window_) return;
+  preview_follows_department_ = ChangeOrderShown();
+  if (preview_follows_department_) {
+    // Looked up at every drawing: a department window opened anew is followed too.
+    preview_window_->Follow(
+        [this] { return change_order_window_ ? change_order_window_->Boxes() : FieldLayout{}; },
+        [this] {
+          return change_order_window_ ? change_order_window_->logic().controls().Dept.text
+                                      : std::string();
+        });
+  } else {
+    preview_window_->FollowDefault();
+  }
+}
+
 void TagWin32App::RenderAll() {
   if (host_.ended()) return;
+  // The department window closed: the preview goes back to the DEFAULT layout.
+  if (preview_follows_department_ && !ChangeOrderShown()) FollowInPreview();
   if (form_window_) form_window_->Render();
   if (change_order_window_ && change_order_window_->logic().open()) change_order_window_->Render();
   if (preview_window_ && preview_window_->hwnd() != nullptr) preview_window_->Render();
@@ -137,6 +155,12 @@ void TagWin32App::ShowChangeOrder(ChangeOrder& window) {
   // A new window opens with the focus in the department box; one shown
   // again keeps the focus where the user left it.
   if (opening) change_order_window_->FocusDepartment();
+  // An open preview follows the department window from now on.
+  if (preview_window_ && preview_window_->hwnd() != nullptr &&
+      ::IsWindowVisible(preview_window_->hwnd())) {
+    FollowInPreview();
+    preview_window_->Render();
+  }
 }
 
 void TagWin32App::CloseChangeOrder() {
@@ -157,13 +181,7 @@ void TagWin32App::OpenPreview() {
     }
   }
   // The department window's boxes while it is open, else the DEFAULT layout.
-  if (ChangeOrderShown()) {
-    ChangeOrderDialog* department = change_order_window_.get();
-    preview_window_->Follow([department] { return department->Boxes(); },
-                            [department] { return department->logic().controls().Dept.text; });
-  } else {
-    preview_window_->FollowDefault();
-  }
+  FollowInPreview();
   preview_window_->Render();
   ::ShowWindow(preview_window_->hwnd(), SW_SHOW);
   ::SetForegroundWindow(preview_window_->hwnd());

@@ -74,6 +74,9 @@ class TagWin32App : public TagWindowHost, public TagWindows {
   bool FormShown() const;
   void EndWhenNoWindow();
   bool Shortcut(const MSG& message);
+  // Points the preview at the department window while it is shown, else at
+  // the DEFAULT layout.
+  void FollowInPreview();
 
   common::Env& env_;
   common::Win32WindowHost host_;
@@ -84,6 +87,7 @@ class TagWin32App : public TagWindowHost, public TagWindows {
   std::unique_ptr<ChangeOrderDialog> change_order_window_;
   std::unique_ptr<TagPreviewDialog> preview_window_;
   HWND raising_ = nullptr;  // the window whose event procedure runs
+  bool preview_follows_department_ = false;
 };
 
 }  // namespace tag
