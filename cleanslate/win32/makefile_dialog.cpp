@@ -65,8 +65,11 @@ void MakefileDialog::OnCreate() {
   heading_ = AddControl(L"BUTTON", common::win32::FromText(kMakefileHeading), BS_PUSHBUTTON,
                         kHeadingId);
   // The path is the system's text, not the data files'.
-  data_directory_ = AddLabel(common::win32::Utf8ToWide(window_.DataDirectory.caption),
-                             kDataDirectoryId, SS_CENTER | SS_NOPREFIX | SS_PATHELLIPSIS);
+  // A long path is shortened in the middle; the whole of it shows as a tip.
+  const std::wstring path = common::win32::Utf8ToWide(window_.DataDirectory.caption);
+  data_directory_ = AddLabel(path, kDataDirectoryId,
+                             SS_CENTER | SS_NOPREFIX | SS_PATHELLIPSIS | SS_NOTIFY);
+  AddToolTip(data_directory_, path);
   list_ = AddControl(L"LISTBOX", L"",
                      LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP | WS_BORDER,
                      kListId);
@@ -184,15 +187,14 @@ void MakefileDialog::OnClose() {
   });
 }
 
-bool MakefileDialog::OnMessage(UINT message, WPARAM wparam, LPARAM /*lparam*/,
-                               LRESULT& result) {
+bool MakefileDialog::OnMessage(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result) {
   switch (message) {
     case WM_ERASEBKGND:
       Paint(reinterpret_cast<HDC>(wparam));
       result = TRUE;
       return true;
     case WM_CTLCOLORSTATIC:
-      if (reinterpret_cast<HWND>(::GetDlgItem(hwnd(), kDataDirectoryId)) != nullptr) {
+      if (reinterpret_cast<HWND>(lparam) == data_directory_) {
         const HDC dc = reinterpret_cast<HDC>(wparam);
         ::SetTextColor(dc, RGB(0xFF, 0xFF, 0xFF));
         ::SetBkMode(dc, TRANSPARENT);

@@ -74,8 +74,10 @@ void FormTagsDialog::OnCreate() {
   factor_label_ = AddLabel(WithMnemonic(kFactorLabel, 'f'), kFactorCaption);
   factor_ = AddEdit(kFactor);
   AddButton(WithMnemonic(c.save.caption, 'x'), kSave);
-  data_directory_ = AddLabel(common::win32::Utf8ToWide(c.DataDirectory.caption), kDataDirectory,
-                             SS_NOPREFIX | SS_PATHELLIPSIS);
+  // A long path is shortened in the middle; the whole of it shows as a tip.
+  const std::wstring path = common::win32::Utf8ToWide(c.DataDirectory.caption);
+  data_directory_ = AddLabel(path, kDataDirectory, SS_NOPREFIX | SS_PATHELLIPSIS | SS_NOTIFY);
+  AddToolTip(data_directory_, path);
   AddButton(L"Pre&view with items (Ctrl+I)", kPreviewButton);
   ::SetWindowSubclass(list_, ListProc, 0, reinterpret_cast<DWORD_PTR>(this));
   ::SetWindowSubclass(tabbox_, ChangeBoxProc, 0, reinterpret_cast<DWORD_PTR>(this));
@@ -261,6 +263,19 @@ void FormTagsDialog::OnClose() { windows_.FormClosing(); }
 
 bool FormTagsDialog::OnMessage(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result) {
   switch (message) {
+    case WM_WINDOWPOSCHANGED: {
+      // Moved by the user: the department and preview windows go along.
+      RECT frame;
+      ::GetWindowRect(hwnd(), &frame);
+      const POINT now{frame.left, frame.top};
+      if (placed_known_ && ::IsWindowVisible(hwnd()) && !::IsIconic(hwnd()) &&
+          (now.x != placed_.x || now.y != placed_.y)) {
+        windows_.FormMoved(now.x - placed_.x, now.y - placed_.y);
+      }
+      placed_ = now;
+      placed_known_ = !::IsIconic(hwnd());
+      return false;
+    }
     case WM_CTLCOLORSTATIC:
       if (reinterpret_cast<HWND>(lparam) == commandset_) {
         const HDC dc = reinterpret_cast<HDC>(wparam);

@@ -187,6 +187,20 @@ void TagWin32App::OpenPreview() {
   ::SetForegroundWindow(preview_window_->hwnd());
 }
 
+void TagWin32App::FormMoved(int dx, int dy) {
+  for (common::DialogWindow* window :
+       {static_cast<common::DialogWindow*>(change_order_window_.get()),
+        static_cast<common::DialogWindow*>(preview_window_.get())}) {
+    if (window == nullptr || window->hwnd() == nullptr || !::IsWindowVisible(window->hwnd())) {
+      continue;
+    }
+    RECT frame;
+    ::GetWindowRect(window->hwnd(), &frame);
+    ::SetWindowPos(window->hwnd(), nullptr, frame.left + dx, frame.top + dy, 0, 0,
+                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+}
+
 bool TagWin32App::Shortcut(const MSG& message) {
   // Ctrl+I in any window of the program opens the tag preview.
   if (message.message != WM_KEYDOWN || message.wParam != 'I' ||

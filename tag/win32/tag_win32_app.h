@@ -40,6 +40,8 @@ class TagWindows {
   virtual void ChangeOrderClosing() = 0;
   // Ctrl+I or "Preview with items": opens the tag preview.
   virtual void OpenPreview() = 0;
+  // formTags moved by (dx, dy) pixels: the windows it owns go with it.
+  virtual void FormMoved(int dx, int dy) = 0;
 };
 
 class TagWin32App : public TagWindowHost, public TagWindows {
@@ -58,6 +60,7 @@ class TagWin32App : public TagWindowHost, public TagWindows {
   void FormClosing() override;
   void ChangeOrderClosing() override;
   void OpenPreview() override;
+  void FormMoved(int dx, int dy) override;
 
   // TagWindowHost
   void ProcessPendingEvents() override;

@@ -1,5 +1,7 @@
 #include "common/app/win32/dialog_window.h"
 
+#include <commctrl.h>
+
 #include <algorithm>
 
 #include "common/app/win32/win32_window_host.h"
@@ -169,6 +171,25 @@ HWND DialogWindow::AddButton(const std::wstring& text, int id, DWORD style) {
 
 HWND DialogWindow::AddEdit(int id, DWORD style) {
   return AddControl(L"EDIT", L"", ES_AUTOHSCROLL | WS_TABSTOP | style, id, WS_EX_CLIENTEDGE);
+}
+
+void DialogWindow::AddToolTip(HWND control, const std::wstring& text) {
+  if (tooltips_ == nullptr) {
+    tooltips_ = ::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                                  WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, CW_USEDEFAULT,
+                                  CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr,
+                                  ::GetModuleHandleW(nullptr), nullptr);
+  }
+  if (tooltips_ == nullptr) return;
+  tooltip_text_ = text;
+  TOOLINFOW tool{};
+  tool.cbSize = sizeof tool;
+  tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+  tool.hwnd = hwnd_;
+  tool.uId = reinterpret_cast<UINT_PTR>(control);
+  tool.lpszText = tooltip_text_.data();
+  ::SendMessageW(tooltips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+  ::SendMessageW(tooltips_, TTM_SETMAXTIPWIDTH, 0, Scale(600));
 }
 
 void DialogWindow::Place(HWND control, int x, int y, int width, int height) {

@@ -66,6 +66,9 @@ class DialogWindow {
   HWND AddLabel(const std::wstring& text, int id, DWORD style = 0);
   HWND AddButton(const std::wstring& text, int id, DWORD style = 0);
   HWND AddEdit(int id, DWORD style = 0);
+  // Shows `text` when the pointer rests on `control` (a label needs
+  // SS_NOTIFY).
+  void AddToolTip(HWND control, const std::wstring& text);
   // Places `control` at (x, y) with size (width, height), all in pixels.
   void Place(HWND control, int x, int y, int width, int height);
   // Sets the client area's size in pixels, keeping the window's position.
@@ -88,6 +91,8 @@ class DialogWindow {
   UINT dpi_ = 96;
   HFONT font_ = nullptr;
   HFONT fixed_font_ = nullptr;
+  HWND tooltips_ = nullptr;
+  std::wstring tooltip_text_;  // the text the tool tip window points at
 };
 
 // The DPI of `window`'s monitor (of the screen before Windows 10).
