@@ -158,7 +158,7 @@ keys enter alt+x
 exit 0
 EOF2
 expect_bytes "$dir/tagsize.dat" \
-  ' 7 \r\n 29 \r\n 50 \r\n 68 \r\n 83 \r\n 106 \r\n 130 \r\n 140 \r\n 8 \r\n 2 \r\n'
+  ' 7 \r\n 29 \r\n 50 \r\n 68 \r\n 83 \r\n 106 \r\n 130 \r\n 140 \r\n 8 \r\n 3 \r\n'
 
 # A department layout: Change Order (Alt+O), the next department picked in
 # the department box (Down: "GENTS RINGS"), the last layout box (Shift+Tab)
