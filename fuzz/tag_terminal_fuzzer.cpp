@@ -24,7 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   std::istringstream in{std::string(fuzz::AsText(data, size))};
   std::ostringstream out, err;
-  const common::ProgramInfo info{"tag", "Tag", "", tag::kTerminalHelp};
+  const common::ProgramInfo info{"tag", "Tag", "", tag::TerminalHelp()};
   const int status = tag::RunTagTerminal(env, in, out, err, info);
 
   FUZZ_CHECK(status == 0 || status == 1);

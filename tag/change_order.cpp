@@ -68,6 +68,7 @@ void ChangeOrder::Form_Load() {
     controls_.Dept.items.push_back(std::move(name));
   }
   SetDeptText(kDefaultDepartment);
+  RememberShown();
 }
 
 void ChangeOrder::SetDeptText(const std::string& text) {
@@ -76,17 +77,29 @@ void ChangeOrder::SetDeptText(const std::string& text) {
   Dept_Change();
 }
 
-bool ChangeOrder::DepartmentTextUsable() {
-  switch (CheckDepartmentText(controls_.Dept.text)) {
-    case DepartmentText::kTooShort:
-      messages_.ShowMessage(kNoDepartmentMessage);
-      return false;
-    case DepartmentText::kUnsafe:
-      messages_.ShowMessage(kUnsafeDepartmentMessage);
-      return false;
+std::string DepartmentRefusal(std::string_view text) {
+  switch (CheckDepartmentText(text)) {
     case DepartmentText::kUsable:
-      return true;
+      return std::string();
+    case DepartmentText::kTooShort:
+      return kNoDepartmentMessage;
+    case DepartmentText::kLeadingDot:
+      return "A department starting with \".\" would have a hidden layout file, so nothing saved";
+    case DepartmentText::kUnsafeCharacter:
+      break;
   }
+  const char c = UnsafeInFileName(text.substr(0, 3)).value_or('?');
+  const std::string what = static_cast<unsigned char>(c) < 0x20
+                               ? std::string("a control character")
+                               : "\"" + std::string(1, c) + "\"";
+  return "The first three characters of the department name its layout file and can not hold " +
+         what + ", so nothing saved";
+}
+
+bool ChangeOrder::DepartmentTextUsable() {
+  const std::string refusal = DepartmentRefusal(controls_.Dept.text);
+  if (refusal.empty()) return true;
+  messages_.ShowMessage(refusal);
   return false;
 }
 
@@ -167,6 +180,7 @@ void ChangeOrder::PickDepartment(int index) {
   controls_.Dept.list_index = index;
   controls_.Dept.text = controls_.Dept.items[index];
   Dept_Click();
+  RememberShown();
 }
 
 void ChangeOrder::TypeLayoutBox(int box, const std::string& text) {
@@ -175,6 +189,20 @@ void ChangeOrder::TypeLayoutBox(int box, const std::string& text) {
 }
 
 void ChangeOrder::CloseByFrame() { open_ = false; }
+
+void ChangeOrder::Dept_GotFocus() { RememberShown(); }
+
+void ChangeOrder::RememberShown() {
+  shown_department_ = controls_.Dept.text;
+  shown_index_ = controls_.Dept.list_index;
+  shown_boxes_ = BoxTexts();
+}
+
+void ChangeOrder::RestoreDepartment() {
+  controls_.Dept.text = shown_department_;
+  controls_.Dept.list_index = shown_index_;
+  for (std::size_t i = 0; i < shown_boxes_.size(); ++i) controls_.Text[i].text = shown_boxes_[i];
+}
 
 void ChangeOrder::CloseWindow() {
   open_ = false;

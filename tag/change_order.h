@@ -9,6 +9,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "common/platform/env.h"
 #include "common/app/messages.h"
@@ -20,13 +21,14 @@ namespace tag {
 
 inline constexpr char kChangeOrderCaption[] = "Change Tag Printing Order of Information";
 inline constexpr char kNoDepartmentMessage[] = "No department so nothing saved";
-inline constexpr char kUnsafeDepartmentMessage[] =
-    "The first three characters of the department can not hold \\ / : * ? \" < > | "
-    "or control characters, so nothing saved";
+
+// What the window says of a department text that names no layout file, or
+// the empty text when `text` is usable.
+std::string DepartmentRefusal(std::string_view text);
 
 struct ChangeOrderControls {
   common::ListBox fields;                 // the field catalogue
-  std::array<common::TextBox, 6> Text;    // Text1 to Text6 at indexes 0 to 5
+  std::array<common::TextBox, kLayoutBoxCount> Text;  // Text1 to Text6 at indexes 0 to 5
   common::ComboBox Dept;
   common::Label Label1, Label2, Label3, Label4, Label5;
   common::Button Command1, settoDefault;
@@ -54,6 +56,16 @@ class ChangeOrder {
   void TypeLayoutBox(int box, const std::string& text);  // box 1 to 6; no event
   void CloseByFrame();
 
+  // The department box got the focus from another control (not from a
+  // message or another window coming and going): Escape will go back to
+  // what the window shows now.
+  void Dept_GotFocus();
+  // Escape in the department box: the department text and the six layout
+  // boxes go back to what they were when the box got the focus, or when a
+  // department was last picked, whichever came later. No Dept_Change follows:
+  // the layout is the one that was shown with that department.
+  void RestoreDepartment();
+
   // What the opener does: the caption of Label1.
   void SetLabel1Caption(const std::string& caption) { controls_.Label1.caption = caption; }
 
@@ -69,6 +81,7 @@ class ChangeOrder {
   void LoadDepartmentLayout();
   FieldLayout BoxTexts() const;
   void CloseWindow();
+  void RememberShown();
 
   common::Env& env_;
   common::Messages& messages_;
@@ -76,6 +89,10 @@ class ChangeOrder {
   ChangeOrderControls controls_;
   std::int16_t deptcount_ = 0;
   bool open_ = true;
+  // What RestoreDepartment goes back to.
+  std::string shown_department_;
+  int shown_index_ = -1;
+  FieldLayout shown_boxes_;
 };
 
 // The lines of the field catalogue, in key order 1 to 9, then A to F.

@@ -17,12 +17,12 @@ const FieldLayout& BuiltInFieldLayout() {
   return layout;
 }
 
-bool SafeInFileName(std::string_view chars) {
+std::optional<char> UnsafeInFileName(std::string_view chars) {
   for (const char c : chars) {
-    if (static_cast<unsigned char>(c) < 0x20) return false;
-    if (std::string_view("\\/:*?\"<>|").find(c) != std::string_view::npos) return false;
+    if (static_cast<unsigned char>(c) < 0x20) return c;
+    if (std::string_view("\\/:*?\"<>|").find(c) != std::string_view::npos) return c;
   }
-  return true;
+  return std::nullopt;
 }
 
 std::string TrimSpaces(std::string_view text) {
@@ -36,7 +36,8 @@ DepartmentText CheckDepartmentText(std::string_view text) {
   if (TrimSpaces(text).size() < 3) return DepartmentText::kTooShort;
   // A name starting with a dot is hidden: no presence test or deletion by
   // name would ever see the file that Save Change wrote.
-  if (!SafeInFileName(text.substr(0, 3)) || text.front() == '.') return DepartmentText::kUnsafe;
+  if (text.front() == '.') return DepartmentText::kLeadingDot;
+  if (!SafeInFileName(text.substr(0, 3))) return DepartmentText::kUnsafeCharacter;
   return DepartmentText::kUsable;
 }
 

@@ -12,6 +12,7 @@
 #define TAG_FIELD_LAYOUT_FILE_H_
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -19,7 +20,9 @@
 
 namespace tag {
 
-using FieldLayout = std::array<std::string, 6>;
+// The six parts of a tag layout: Text1 to Text6 of the department window.
+inline constexpr int kLayoutBoxCount = 6;
+using FieldLayout = std::array<std::string, kLayoutBoxCount>;
 
 inline constexpr char kDefaultDepartment[] = "DEFAULT";
 inline constexpr char kDefaultFieldLayoutFile[] = "DEFTAGS.dat";
@@ -29,8 +32,9 @@ const FieldLayout& BuiltInFieldLayout();
 
 enum class DepartmentText {
   kUsable,
-  kTooShort,  // fewer than three characters once spaces are trimmed
-  kUnsafe,    // its first three characters cannot stand in a file name
+  kTooShort,         // fewer than three characters once spaces are trimmed
+  kLeadingDot,       // it starts with "."
+  kUnsafeCharacter,  // its first three characters hold one no file name may hold
 };
 
 // Whether a department text can name a field layout file. The first three
@@ -41,8 +45,10 @@ enum class DepartmentText {
 // never load or delete.
 DepartmentText CheckDepartmentText(std::string_view text);
 
-// True when none of `chars` is one of the characters above.
-bool SafeInFileName(std::string_view chars);
+// The first character of `chars` that is one of the characters above, or
+// none.
+std::optional<char> UnsafeInFileName(std::string_view chars);
+inline bool SafeInFileName(std::string_view chars) { return !UnsafeInFileName(chars); }
 
 // The first three characters of `text` followed by "TAGS.dat".
 // REQUIRES: CheckDepartmentText(text) == DepartmentText::kUsable.

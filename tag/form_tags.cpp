@@ -29,7 +29,8 @@ constexpr char kPositionLetters[] = "ABCDEFGH";
 
 // Left edges of the preview boxes A to H as the window is designed; A, B, G
 // and H never move, the 3- and 4-across previews move C to F.
-constexpr std::array<int, 8> kDesignLefts{360, 1560, 3120, 4440, 6000, 7320, 7080, 8400};
+constexpr std::array<int, kPositionCount> kDesignLefts{360,  1560, 3120, 4440,
+                                                       6000, 7320, 7080, 8400};
 constexpr std::array<int, 4> kLeftsThreeAcross{3120, 4440, 6000, 7320};
 constexpr std::array<int, 4> kLeftsFourAcross{2500, 3820, 4760, 6080};
 
@@ -39,7 +40,7 @@ constexpr int kLetterOffset = (kPreviewBoxWidth - kPreviewLetterWidth) / 2;
 
 FormTags::FormTags(common::Env& env, common::Messages& messages, TagWindowHost& host,
                    TagLayout& layout, const std::string& data_directory)
-    : env_(env), messages_(messages), host_(host), layout_(layout) {
+    : env_(env), messages_(messages), host_(host), layout_(layout), preview_(env) {
   controls_.DataDirectory.caption = common::DataDirectoryText(data_directory);
   controls_.Label7.caption = "Point to the line on this list that you want to change and click.";
   controls_.Label12.caption = "Change box";
@@ -51,12 +52,12 @@ FormTags::FormTags(common::Env& env, common::Messages& messages, TagWindowHost& 
   controls_.save.caption = "Save/Exit";
   controls_.Command2.caption = "Change Order";
   controls_.Label14.caption = "Click here to change what is printed on each tag.";
-  for (int i = 0; i < 8; ++i) {
+  for (int i = 0; i < kPositionCount; ++i) {
     controls_.Text[i].text = " ";
     controls_.Text[i].left = kDesignLefts[i];
     controls_.letters[i].caption = std::string(1, kPositionLetters[i]);
   }
-  for (int tag = 0; tag < 4; ++tag) controls_.Line[8 + tag].white = true;
+  for (int tag = 0; tag < kMostAcross; ++tag) controls_.Line[kPositionCount + tag].white = true;
   MovePreview({kDesignLefts[2], kDesignLefts[3], kDesignLefts[4], kDesignLefts[5]});
 }
 
@@ -88,11 +89,6 @@ void FormTags::Form_Load() {
 void FormTags::loadsettings() {
   controls_.List1.Clear();
   ReadLayout(env_, layout_);
-  auto& lines = controls_.List1.lines;
-  lines.push_back(kCurrentSettings);
-  for (int position = kFirstPositionLine; position <= kLastPositionLine; ++position) {
-    lines.push_back(PositionLine(position));
-  }
   switch (layout_.numacross) {
     case 1: showacross1(); break;
     case 2: showacross2(); break;
@@ -100,8 +96,7 @@ void FormTags::loadsettings() {
     case 4: showacross4(); break;
     default: break;
   }
-  lines.push_back(FontSizeLine());
-  lines.push_back(NumberAcrossLine());
+  ShowSettings(kCurrentSettings, -1);
   controls_.commandset.caption = layout_.tagfile;
 }
 
@@ -119,18 +114,20 @@ void FormTags::showacross4() {
 }
 
 void FormTags::ShowAcross(int across) {
-  for (int i = 0; i < 8; ++i) {
+  for (int i = 0; i < kPositionCount; ++i) {
     const bool shown = i < 2 * across;
     controls_.Text[i].visible = shown;
     controls_.letters[i].visible = shown;
     controls_.Line[i].visible = shown;
   }
-  for (int tag = 0; tag < 4; ++tag) controls_.Line[8 + tag].visible = tag < across;
+  for (int tag = 0; tag < kMostAcross; ++tag) {
+    controls_.Line[kPositionCount + tag].visible = tag < across;
+  }
 }
 
 void FormTags::MovePreview(const std::array<int, 4>& lefts_c_to_f) {
   for (int i = 0; i < 4; ++i) controls_.Text[2 + i].left = lefts_c_to_f[i];
-  for (int i = 0; i < 8; ++i) {
+  for (int i = 0; i < kPositionCount; ++i) {
     const int left = controls_.Text[i].left;
     controls_.letters[i].left = left + kLetterOffset;
     common::LineShape& line = controls_.Line[i];
@@ -138,36 +135,31 @@ void FormTags::MovePreview(const std::array<int, 4>& lefts_c_to_f) {
     line.y1 = kPreviewLetterTop;
     line.y2 = kPreviewBoxTop + kPreviewBoxHeight;
   }
-  for (int tag = 0; tag < 4; ++tag) {
-    common::LineShape& line = controls_.Line[8 + tag];
+  for (int tag = 0; tag < kMostAcross; ++tag) {
+    common::LineShape& line = controls_.Line[kPositionCount + tag];
     line.x1 = controls_.Text[2 * tag].left + kPreviewBoxWidth;
     line.x2 = controls_.Text[2 * tag + 1].left;
     line.y1 = line.y2 = kPreviewBoxTop + kPreviewBoxHeight / 2;
   }
 }
 
-std::string FormTags::PositionLine(int position) const {
-  return std::string("Position ") + kPositionLetters[position - 1] +
-         " is now: " + common::NumberText(layout_.tabpos[position]);
-}
-
-std::string FormTags::FontSizeLine() const {
-  return "The font size is now: " + common::NumberText(layout_.fontsize);
-}
-
-std::string FormTags::NumberAcrossLine() const {
-  return "The number across: " + common::NumberText(layout_.numacross);
-}
-
-void FormTags::ShowSettings(const char* first_line) {
-  controls_.List1.Clear();
-  auto& lines = controls_.List1.lines;
-  lines.push_back(first_line);
-  for (int position = kFirstPositionLine; position <= kLastPositionLine; ++position) {
-    lines.push_back(PositionLine(position));
+std::string FormTags::SettingText(int line) const {
+  if (line == kFontSizeLine) return "The font size is now: " + common::NumberText(layout_.fontsize);
+  if (line == kNumberAcrossLine) {
+    return "The number across: " + common::NumberText(layout_.numacross);
   }
-  lines.push_back(FontSizeLine());
-  lines.push_back(NumberAcrossLine());
+  return std::string("Position ") + kPositionLetters[line - kFirstPositionLine] +
+         " is now: " + common::NumberText(layout_.tabpos[line]);
+}
+
+void FormTags::ShowSettings(const char* heading, int current_line) {
+  common::ListBox& list = controls_.List1;
+  list.Clear();
+  list.lines.push_back(heading);
+  for (int line = kFirstPositionLine; line <= kNumberAcrossLine; ++line) {
+    list.lines.push_back(SettingText(line));
+  }
+  list.list_index = current_line;
 }
 
 void FormTags::List1_Click() {
@@ -201,14 +193,15 @@ void FormTags::tabbox_LostFocus() {
   } else {
     layout_.tabpos[edititem_] = common::RoundToInt16(value);
   }
-  ShowSettings(kCurrentPositions);
+  // The line just edited stays current: the next arrow key goes on from it.
+  ShowSettings(kCurrentPositions, edititem_);
   controls_.tabbox.text.clear();
 }
 
 void FormTags::Command1_Click() {
-  if (layout_.numacross > 4) {
+  if (layout_.numacross > kMostAcross) {
     messages_.ShowMessage(kMoreThanFour);
-    layout_.numacross = 4;
+    layout_.numacross = kMostAcross;
   }
   if (layout_.numacross < 1) {
     messages_.ShowMessage(kLessThanOne);

@@ -15,6 +15,7 @@
 #include "common/platform/env.h"
 #include "common/app/messages.h"
 #include "tag/change_order.h"
+#include "tag/preview_window.h"
 #include "common/app/controls.h"
 #include "tag/tag_layout.h"
 #include "tag/tag_window_host.h"
@@ -56,9 +57,9 @@ struct FormTagsControls {
   // The preview of positions A to H: Text1 to Text8 are the boxes; Label1 to
   // Label6, Label9 and Label10 the letters; Line1 to Line8 join each letter
   // to its box, Line9 to Line12 (white) the two boxes of tags 1 to 4.
-  std::array<common::TextBox, 8> Text;
-  std::array<common::Label, 8> letters;
-  std::array<common::LineShape, 12> Line;
+  std::array<common::TextBox, kPositionCount> Text;
+  std::array<common::Label, kPositionCount> letters;
+  std::array<common::LineShape, kPositionCount + kMostAcross> Line;
 };
 
 class FormTags {
@@ -89,6 +90,14 @@ class FormTags {
   void microadjust_Click();
   void microadjustfactor_Change();
 
+  // The tag preview window, shown and hidden from either window.
+  void TogglePreview() { preview_.Toggle(); }
+  void ClosePreview() { preview_.Close(); }
+  bool preview_shown() const { return preview_.shown(); }
+  // What the preview shows: the department window's layout while it is
+  // open, else DEFAULT's.
+  const PreviewedLayout& PreviewSubject() { return preview_.Subject(change_order_.get()); }
+
   // What the user does, as the front ends report it.
   void ClickSettingsLine(int index);              // selects the line: List1_Click
   void TypeChangeBox(const std::string& text);    // no event
@@ -111,10 +120,11 @@ class FormTags {
 
   void ShowAcross(int across);
   void MovePreview(const std::array<int, 4>& lefts_c_to_f);
-  void ShowSettings(const char* first_line);
-  std::string PositionLine(int position) const;
-  std::string FontSizeLine() const;
-  std::string NumberAcrossLine() const;
+  // Fills the settings list: `heading`, then one line per setting; line
+  // `current_line` is current (-1 for none). No click event follows.
+  void ShowSettings(const char* heading, int current_line);
+  // The text of settings line `line`, 1 to 10.
+  std::string SettingText(int line) const;
 
   common::Env& env_;
   common::Messages& messages_;
@@ -125,6 +135,7 @@ class FormTags {
   std::int16_t edititem_ = 0;
   std::string skipclick_;
   std::unique_ptr<ChangeOrder> change_order_;
+  PreviewWindow preview_;
 };
 
 }  // namespace tag

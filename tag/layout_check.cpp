@@ -205,15 +205,10 @@ class Checker {
 }  // namespace
 
 TagLayout ReadTagLayoutOrDefault(common::Env& env) {
+  if (!common::FileExists(env, kTagFile)) return DefaultLayout(kTagFile);
   TagLayout layout;
   layout.tagfile = kTagFile;
-  if (common::FileExists(env, kTagFile)) {
-    ReadLayout(env, layout);
-  } else {
-    layout.tabpos = {0, 7, 29, 45, 68, 83, 106, 130, 140, 0, 0, 0, 0};
-    layout.fontsize = 8;
-    layout.numacross = 3;
-  }
+  ReadLayout(env, layout);
   return layout;
 }
 

@@ -26,7 +26,7 @@ const common::ProgramInfo& TagInfo() {
       "tag",
       "Tag",
       "Edits the price tag layout of a Brillora store.",
-      std::string(tag::kTerminalHelp) + tag::kCheckLayoutsHelp,
+      tag::TerminalHelp() + tag::kCheckLayoutsHelp,
       {{"--list-backups", common::ProgramOption::Argument::kNone,
         "   list the backups of \"Set all back to default\", newest first, and end"},
        {"--restore", common::ProgramOption::Argument::kOptional,

@@ -73,11 +73,22 @@ void WriteLayout(common::Env& env, const TagLayout& layout) {
   file.Close();
 }
 
+TagLayout DefaultLayout(const std::string& tagfile) {
+  TagLayout layout;
+  for (int line = kFirstPositionLine; line <= kLastPositionLine; ++line) {
+    layout.tabpos[line] = kDefaultPositions[line - kFirstPositionLine];
+  }
+  layout.fontsize = kDefaultFontSize;
+  layout.numacross = kDefaultNumberAcross;
+  layout.tagfile = tagfile;
+  return layout;
+}
+
 void WriteDefaultLayout(common::Env& env, const std::string& name) {
   common::LineFileWriter file(env, name);
-  for (const int value : {7, 29, 45, 68, 83, 106, 130, 140, 8, 3}) {
-    common::WriteNumberLine(file, value);
-  }
+  for (const std::int16_t position : kDefaultPositions) common::WriteNumberLine(file, position);
+  common::WriteNumberLine(file, kDefaultFontSize);
+  common::WriteNumberLine(file, kDefaultNumberAcross);
   file.Close();
 }
 

@@ -34,6 +34,9 @@ enum SettingLine : int {
 };
 inline constexpr int kPositionCount = kLastPositionLine;
 inline constexpr int kSettingLineCount = kNumberAcrossLine + 1;
+// Each tag across has two positions: A and B the first tag, ... G and H the
+// fourth.
+inline constexpr int kMostAcross = kPositionCount / 2;
 // The older forms hold positions A to F only.
 inline constexpr int kShortFormPositions = 6;
 
@@ -59,8 +62,17 @@ void ReadLayout(common::Env& env, TagLayout& layout);
 // Replaces `layout.tagfile` with the ten lines of `layout`.
 void WriteLayout(common::Env& env, const TagLayout& layout);
 
-// Replaces `name` with the default layout: A 7, B 29, C 45, D 68, E 83,
-// F 106, G 130, H 140, font size 8, three across.
+// The layout of a layout file created from nothing: positions A to H, the
+// font size and the number across.
+inline constexpr std::array<std::int16_t, kPositionCount> kDefaultPositions{
+    7, 29, 45, 68, 83, 106, 130, 140};
+inline constexpr std::int16_t kDefaultFontSize = 8;
+inline constexpr std::int16_t kDefaultNumberAcross = 3;
+
+// The default layout above, kept in `tagfile`.
+TagLayout DefaultLayout(const std::string& tagfile);
+
+// Replaces `name` with the default layout, each value a whole number line.
 void WriteDefaultLayout(common::Env& env, const std::string& name);
 
 // A number as the font size holds it: single precision, kept inside the

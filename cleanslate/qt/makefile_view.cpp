@@ -12,6 +12,7 @@
 #include <algorithm>
 
 #include "common/app/qt/list_box_widget.h"
+#include "common/app/qt/path_label.h"
 #include "common/app/qt/qt_messages.h"
 
 namespace cleanslate {
@@ -87,7 +88,8 @@ MakefileView::MakefileView(const ActionContext& context, common::QtWindowHost& h
       host_(host),
       window_(context, *this, data_directory),
       heading_(new QPushButton(QString::fromLatin1(kMakefileHeading), this)),
-      data_directory_(new QLabel(this)),
+      data_directory_(
+          new common::PathLabel(QString::fromStdString(window_.DataDirectory.caption), this)),
       list_(new common::ListBoxWidget(this)) {
   setObjectName("makefile");
   setWindowTitle(common::FromWindows1252(kMakefileCaption));
@@ -100,9 +102,7 @@ MakefileView::MakefileView(const ActionContext& context, common::QtWindowHost& h
 
   // The path is the system's text, not the data files'.
   data_directory_->setObjectName("DataDirectory");
-  data_directory_->setText(QString::fromStdString(window_.DataDirectory.caption));
   data_directory_->setVisible(!window_.DataDirectory.caption.empty());
-  data_directory_->setTextFormat(Qt::PlainText);
   data_directory_->setAlignment(Qt::AlignCenter);
   data_directory_->setStyleSheet("QLabel#DataDirectory { color: white; }");
 

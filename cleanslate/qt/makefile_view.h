@@ -20,6 +20,7 @@ class QPushButton;
 
 namespace common {
 class ListBoxWidget;
+class PathLabel;
 }  // namespace common
 
 namespace cleanslate {
@@ -53,7 +54,7 @@ class MakefileView : public QWidget, private common::WindowHost {
   common::QtWindowHost& host_;
   MakefileWindow window_;
   QPushButton* heading_;
-  QLabel* data_directory_;
+  common::PathLabel* data_directory_;
   common::ListBoxWidget* list_;
   bool running_ = false;
 };

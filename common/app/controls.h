@@ -5,10 +5,33 @@
 #ifndef COMMON_APP_CONTROLS_H_
 #define COMMON_APP_CONTROLS_H_
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
 namespace common {
+
+// The keys that move through a list.
+enum class ListKey { kUp, kDown, kHome, kEnd, kPageUp, kPageDown };
+
+// The line that `key` selects in a list of `count` lines (at least one)
+// while none is selected, as if the list were entered from outside it:
+// Down and Home the first line, Up and End the last, PageUp the first and
+// PageDown the last of the first `page` lines.
+inline int LineFromNoSelection(ListKey key, int count, int page) {
+  switch (key) {
+    case ListKey::kDown:
+    case ListKey::kHome:
+    case ListKey::kPageUp:
+      return 0;
+    case ListKey::kUp:
+    case ListKey::kEnd:
+      return count - 1;
+    case ListKey::kPageDown:
+      return std::clamp(page, 1, count) - 1;
+  }
+  return 0;
+}
 
 struct ListBox {
   std::vector<std::string> lines;

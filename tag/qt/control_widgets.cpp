@@ -1,7 +1,9 @@
 #include "tag/qt/control_widgets.h"
 
 #include <QLabel>
+#include <QLayout>
 #include <QPushButton>
+#include <algorithm>
 
 #include "common/app/controls.h"
 #include "common/app/qt/qt_messages.h"
@@ -14,6 +16,20 @@ QString WithMnemonic(const QString& caption, char key) {
   const qsizetype at = text.indexOf(QChar(key));
   if (at >= 0) text.insert(at, '&');
   return text;
+}
+
+Qt::WindowFlags OwnedWindowFlags() {
+  return Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+         Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint;
+}
+
+void KeepContentsWhole(QWidget& window) {
+  window.ensurePolished();
+  QLayout* layout = window.layout();
+  layout->activate();
+  const QSize least = layout->totalMinimumSize();
+  const int height = layout->hasHeightForWidth() ? layout->totalHeightForWidth(least.width()) : 0;
+  window.setMinimumSize(least.width(), std::max(least.height(), height));
 }
 
 QLabel* MakeLabel(const common::Label& label, const char* name, QWidget* parent) {

@@ -5,6 +5,7 @@
 #define TAG_QT_CONTROL_WIDGETS_H_
 
 #include <QString>
+#include <Qt>
 
 class QLabel;
 class QPushButton;
@@ -26,6 +27,16 @@ QLabel* MakeLabel(const common::Label& label, const char* name, QWidget* parent)
 // button's action runs; Enter presses it while it has the focus.
 QPushButton* MakeButton(const common::Button& button, const char* name, char key,
                         QWidget* parent);
+
+// The window flags of a window that formTags owns: a dialog to the window
+// manager, which keeps it in front of its owner (its transient parent),
+// with the usual buttons of a window.
+Qt::WindowFlags OwnedWindowFlags();
+
+// Gives `window` the least size that shows its contents whole: the least
+// width its layout allows, and the height its contents take at that width
+// (a layout's own minimum counts a word-wrapped label as one line).
+void KeepContentsWhole(QWidget& window);
 
 // `caption` with the mnemonic mark before its first `key`; unchanged when
 // it holds no `key`.

@@ -5,6 +5,7 @@
 #ifndef TAG_QT_EVENT_RUNNER_H_
 #define TAG_QT_EVENT_RUNNER_H_
 
+#include <QPoint>
 #include <functional>
 
 class QWidget;
@@ -18,6 +19,8 @@ class EventRunner {
   virtual void Run(QWidget* window, const std::function<void()>& procedure) = 0;
   // `window` is closing, by its frame or by the program.
   virtual void WindowClosing(QWidget* window) = 0;
+  // `window` has moved `by` pixels on the screen.
+  virtual void WindowMoved(QWidget* window, QPoint by) = 0;
 };
 
 }  // namespace tag

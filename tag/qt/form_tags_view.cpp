@@ -3,18 +3,20 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QFocusEvent>
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMoveEvent>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include "common/app/qt/path_label.h"
 #include "common/app/qt/qt_messages.h"
 #include "tag/qt/control_widgets.h"
 #include "tag/qt/preview_widget.h"
 #include "tag/qt/settings_list.h"
+#include "tag/qt/tag_preview_view.h"
 
 namespace tag {
 
@@ -37,43 +39,66 @@ FormTagsView::FormTagsView(FormTags& logic, EventRunner& runner)
   setWindowTitle(kFormTagsCaption);
   Build();
   Render();
-  // Wrapped labels make a layout's own minimum too small to show them whole:
-  // the window keeps at least its natural size, so nothing is ever clipped.
-  ensurePolished();
-  layout()->activate();
-  setMinimumSize(sizeHint());
+  KeepContentsWhole(*this);
 }
 
 void FormTagsView::Build() {
-  const FormTagsControls& c = logic_.controls();
   auto* outer = new QVBoxLayout(this);
-  preview_ = new PreviewWidget(c, this);
+  preview_ = new PreviewWidget(logic_.controls(), this);
   outer->addWidget(preview_);
+  auto* columns = new QHBoxLayout();
+  columns->addLayout(BuildChangeColumn());
+  columns->addLayout(BuildSettingsColumn(), 1);
+  columns->addLayout(BuildMicroAdjustColumn());
+  outer->addLayout(columns);
+  BuildBottom(*outer);
 
-  auto* grid = new QGridLayout();
-  outer->addLayout(grid);
+  // Reading order: the columns left to right, each from the top, then the
+  // bottom.
+  setTabOrder(tabbox_, command1_);
+  setTabOrder(command1_, command2_);
+  setTabOrder(command2_, list_);
+  setTabOrder(list_, microadjust_);
+  setTabOrder(microadjust_, factor_);
+  setTabOrder(factor_, save_);
+  setTabOrder(save_, preview_button_);
+}
 
-  // Left: the change box with "Save Change"; "Change Order" at the bottom.
-  auto* left = new QVBoxLayout();
+QLayout* FormTagsView::BuildChangeColumn() {
+  // The change box with "Save Change"; "Change Order" at the bottom.
+  const FormTagsControls& c = logic_.controls();
+  auto* column = new QVBoxLayout();
   QLabel* label12 = MakeLabel(c.Label12, "Label12", this);
-  left->addWidget(label12);
+  column->addWidget(label12);
   tabbox_ = new QLineEdit(this);
   tabbox_->setObjectName("tabbox");
   tabbox_->setMinimumWidth(160);
   tabbox_->installEventFilter(this);
   label12->setText(WithMnemonic(label12->text(), 'C'));
   label12->setBuddy(tabbox_);
-  left->addWidget(tabbox_);
+  column->addWidget(tabbox_);
   command1_ = MakeButton(c.Command1, "Command1", 'S', this);
-  left->addWidget(command1_);
-  left->addStretch(1);
-  left->addWidget(MakeLabel(c.Label14, "Label14", this));
+  column->addWidget(command1_);
+  column->addStretch(1);
+  column->addWidget(MakeLabel(c.Label14, "Label14", this));
   command2_ = MakeButton(c.Command2, "Command2", 'O', this);
-  left->addWidget(command2_);
-  grid->addLayout(left, 0, 0);
+  column->addWidget(command2_);
 
-  // Middle: the file name above the settings list, the hint below it.
-  auto* middle = new QVBoxLayout();
+  connect(tabbox_, &QLineEdit::textEdited, this, [this](const QString& text) {
+    runner_.Run(this, [this, text] { logic_.TypeChangeBox(ToWindows1252(text)); });
+  });
+  // Enter leaves the box: the value is stored on the way out, as always.
+  connect(tabbox_, &QLineEdit::returnPressed, this, [this] { FocusSettingsList(); });
+  connect(command1_, &QPushButton::clicked, this,
+          [this] { runner_.Run(this, [this] { logic_.Command1_Click(); }); });
+  connect(command2_, &QPushButton::clicked, this,
+          [this] { runner_.Run(this, [this] { logic_.Command2_Click(); }); });
+  return column;
+}
+
+QLayout* FormTagsView::BuildSettingsColumn() {
+  // The file name above the settings list, the hint below it.
+  auto* column = new QVBoxLayout();
   commandset_ = new QLabel(this);
   commandset_->setObjectName("commandset");
   commandset_->setAlignment(Qt::AlignCenter);
@@ -82,27 +107,33 @@ void FormTagsView::Build() {
   grey.setColor(QPalette::Window, QColor(0xC0, 0xC0, 0xC0));
   grey.setColor(QPalette::WindowText, Qt::black);
   commandset_->setPalette(grey);
-  middle->addWidget(commandset_);
+  column->addWidget(commandset_);
   list_ = new SettingsList(this);
   list_->setObjectName("List1");
   list_->setMinimumWidth(240);
   // Every line shows without scrolling.
   list_->setMinimumHeight(kSettingLineCount * (list_->fontMetrics().lineSpacing() + 2) +
                           2 * list_->frameWidth() + 6);
-  middle->addWidget(list_);
-  QLabel* label7 = MakeLabel(c.Label7, "Label7", this);
+  column->addWidget(list_);
+  QLabel* label7 = MakeLabel(logic_.controls().Label7, "Label7", this);
   label7->setText(WithMnemonic(label7->text(), 'P'));
   label7->setBuddy(list_);
-  middle->addWidget(label7);
-  grid->addLayout(middle, 0, 1);
+  column->addWidget(label7);
 
-  // Right: the font-size hint, micro-adjust, and "Save/Exit" below them.
-  auto* right = new QVBoxLayout();
-  right->addWidget(MakeLabel(c.Label8, "Label8", this));
+  connect(list_, &SettingsList::lineChosen, this,
+          [this](int row) { runner_.Run(this, [this, row] { logic_.ClickSettingsLine(row); }); });
+  return column;
+}
+
+QLayout* FormTagsView::BuildMicroAdjustColumn() {
+  // The font-size hint, micro-adjust, and "Save/Exit" below them.
+  const FormTagsControls& c = logic_.controls();
+  auto* column = new QVBoxLayout();
+  column->addWidget(MakeLabel(c.Label8, "Label8", this));
   microadjust_ = new QCheckBox(WithMnemonic(FromWindows1252(c.microadjust.caption), 'M'), this);
   microadjust_->setObjectName("microadjust");
   microadjust_->setFocusPolicy(Qt::StrongFocus);
-  right->addWidget(microadjust_);
+  column->addWidget(microadjust_);
   auto* factor_row = new QHBoxLayout();
   factor_label_ = new QLabel(WithMnemonic(FromWindows1252(kFactorLabel), 'f'), this);
   factor_label_->setObjectName("microadjustfactorLabel");
@@ -111,47 +142,33 @@ void FormTagsView::Build() {
   factor_->setObjectName("microadjustfactor");
   factor_label_->setBuddy(factor_);
   factor_row->addWidget(factor_, 1);
-  right->addLayout(factor_row);
-  right->addStretch(1);
+  column->addLayout(factor_row);
+  column->addStretch(1);
   save_ = MakeButton(c.save, "save", 'x', this);
-  right->addWidget(save_);
-  grid->addLayout(right, 0, 2);
-  grid->setColumnStretch(1, 1);
+  column->addWidget(save_);
 
-  // The data directory the window works on, across the bottom.
-  data_directory_ = new QLabel(QString::fromStdString(c.DataDirectory.caption), this);
-  data_directory_->setObjectName("DataDirectory");
-  data_directory_->setTextFormat(Qt::PlainText);
-  data_directory_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-  data_directory_->setVisible(!c.DataDirectory.caption.empty());
-  outer->addWidget(data_directory_);
-
-  // Reading order: the columns left to right, each from the top.
-  setTabOrder(tabbox_, command1_);
-  setTabOrder(command1_, command2_);
-  setTabOrder(command2_, list_);
-  setTabOrder(list_, microadjust_);
-  setTabOrder(microadjust_, factor_);
-  setTabOrder(factor_, save_);
-
-  connect(list_, &SettingsList::lineChosen, this,
-          [this](int row) { runner_.Run(this, [this, row] { logic_.ClickSettingsLine(row); }); });
-  connect(tabbox_, &QLineEdit::textEdited, this, [this](const QString& text) {
-    runner_.Run(this, [this, text] { logic_.TypeChangeBox(ToWindows1252(text)); });
-  });
-  // Enter leaves the box: the value is stored on the way out, as always.
-  connect(tabbox_, &QLineEdit::returnPressed, this, [this] { FocusSettingsList(); });
-  connect(command1_, &QPushButton::clicked, this,
-          [this] { runner_.Run(this, [this] { logic_.Command1_Click(); }); });
-  connect(save_, &QPushButton::clicked, this,
-          [this] { runner_.Run(this, [this] { logic_.save_Click(); }); });
-  connect(command2_, &QPushButton::clicked, this,
-          [this] { runner_.Run(this, [this] { logic_.Command2_Click(); }); });
   connect(microadjust_, &QCheckBox::clicked, this,
           [this] { runner_.Run(this, [this] { logic_.ClickMicroAdjust(); }); });
   connect(factor_, &QLineEdit::textEdited, this, [this](const QString& text) {
     runner_.Run(this, [this, text] { logic_.TypeFactor(ToWindows1252(text)); });
   });
+  connect(save_, &QPushButton::clicked, this,
+          [this] { runner_.Run(this, [this] { logic_.save_Click(); }); });
+  return column;
+}
+
+void FormTagsView::BuildBottom(QBoxLayout& outer) {
+  // The data directory the window works on, then "Preview with items".
+  const common::Label& path = logic_.controls().DataDirectory;
+  data_directory_ = new common::PathLabel(QString::fromStdString(path.caption), this);
+  data_directory_->setObjectName("DataDirectory");
+  data_directory_->setVisible(!path.caption.empty());
+  outer.addWidget(data_directory_);
+  preview_button_ = MakePreviewButton(this);
+  auto* row = new QHBoxLayout();
+  row->addWidget(preview_button_);
+  row->addStretch(1);
+  outer.addLayout(row);
 }
 
 bool FormTagsView::eventFilter(QObject* watched, QEvent* event) {
@@ -197,6 +214,11 @@ void FormTagsView::Render() {
 void FormTagsView::FocusChangeBox() { tabbox_->setFocus(Qt::OtherFocusReason); }
 
 void FormTagsView::FocusSettingsList() { list_->setFocus(Qt::OtherFocusReason); }
+
+void FormTagsView::moveEvent(QMoveEvent* event) {
+  QWidget::moveEvent(event);
+  runner_.WindowMoved(this, event->pos() - event->oldPos());
+}
 
 void FormTagsView::closeEvent(QCloseEvent* event) {
   runner_.WindowClosing(this);

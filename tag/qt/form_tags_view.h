@@ -16,8 +16,10 @@
 #include "tag/form_tags.h"
 #include "tag/qt/event_runner.h"
 
+class QBoxLayout;
 class QCheckBox;
 class QLabel;
+class QLayout;
 class QLineEdit;
 class QPushButton;
 
@@ -35,13 +37,20 @@ class FormTagsView : public QWidget {
   // Moves the keyboard focus to the change box.
   void FocusChangeBox();
   void FocusSettingsList();
+  // "Preview with items": shows and hides the tag preview.
+  QPushButton* preview_button() { return preview_button_; }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  void moveEvent(QMoveEvent* event) override;
 
  private:
   void Build();
+  QLayout* BuildChangeColumn();
+  QLayout* BuildSettingsColumn();
+  QLayout* BuildMicroAdjustColumn();
+  void BuildBottom(QBoxLayout& outer);
 
   FormTags& logic_;
   EventRunner& runner_;
@@ -56,6 +65,7 @@ class FormTagsView : public QWidget {
   QLabel* data_directory_;
   QPushButton* save_;
   QPushButton* command2_;
+  QPushButton* preview_button_;
 };
 
 }  // namespace tag

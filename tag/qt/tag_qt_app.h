@@ -1,14 +1,17 @@
 // TagQtApp: Tag in Qt windows. It owns the tag layout, the logic of formTags
 // and the windows that show it, answers the logic's requests (focus, the
 // department window, ending the program) and runs every event procedure
-// guarded, redrawing the windows after each. The program's main and the
-// window tests use it alike.
+// guarded, redrawing the windows after each. The department window and the
+// tag preview are owned by formTags: they open beside it, stay in front of
+// it and move with it. The program's main and the window tests use it
+// alike.
 //
 // REQUIRES: a QApplication exists for the whole life of a TagQtApp.
 
 #ifndef TAG_QT_TAG_QT_APP_H_
 #define TAG_QT_TAG_QT_APP_H_
 
+#include <QPoint>
 #include <QPointer>
 #include <QString>
 #include <memory>
@@ -22,14 +25,16 @@
 #include "common/app/startup.h"
 #include "tag/form_tags.h"
 #include "tag/qt/event_runner.h"
+#include "tag/qt/window_placement.h"
 #include "tag/tag_window_host.h"
+
+class QPushButton;
 
 namespace tag {
 
 class ChangeOrderView;
-class DefaultPreviewWindow;
 class FormTagsView;
-class TagPreviewPanel;
+class TagPreviewView;
 
 class TagQtApp : public TagWindowHost, public EventRunner {
  public:
@@ -56,17 +61,13 @@ class TagQtApp : public TagWindowHost, public EventRunner {
   bool ended() const { return window_host_.ended(); }
   // The window messages are centred on now, or null.
   QWidget* MessageParent() const;
-  // The tag preview of the department window, and the DEFAULT layout's
-  // preview window of formTags; null while not shown.
-  TagPreviewPanel* change_order_preview();
-  DefaultPreviewWindow* default_preview();
-  // Opens the DEFAULT layout's preview, or reads the layout again and
-  // raises it when it is open.
-  void OpenDefaultPreview();
+  // The tag preview window, or null before it was first shown.
+  TagPreviewView* preview_view();
 
   // EventRunner
   void Run(QWidget* window, const std::function<void()>& procedure) override;
   void WindowClosing(QWidget* window) override;
+  void WindowMoved(QWidget* window, QPoint by) override;
 
   // TagWindowHost
   void ProcessPendingEvents() override;
@@ -80,7 +81,17 @@ class TagQtApp : public TagWindowHost, public EventRunner {
   TagQtApp(common::Env& env, common::Messages* messages, const common::ProgramInfo& info,
            const std::string& data_directory, std::ostream& err);
   void RenderAll();
+  void RenderPreview();
+  // Ctrl+I or the button in `window`.
+  void TogglePreview(QWidget* window);
+  void AttachPreviewKeys(QWidget* window, QPushButton* button);
   void PlaceBesideForm(QWidget* window);
+  void PlaceBeside(QWidget* window, const QWidget* next_to);
+  Placement PlaceNextTo(const QWidget* window, const QWidget& next_to, FormMay next_to_may) const;
+  static void MoveFrameTo(QWidget* window, QPoint frame_at, const QWidget& like);
+  // Attaches `owned` to formTags, or while that is closed (or `closing`)
+  // to the department window; to none when neither is open.
+  void Attach(QWidget* owned, const QWidget* closing = nullptr);
 
   common::Env& env_;
   common::QtWindowHost window_host_;
@@ -90,8 +101,8 @@ class TagQtApp : public TagWindowHost, public EventRunner {
   std::unique_ptr<FormTagsView> form_view_;
   QPointer<ChangeOrderView> change_order_view_;
   QPointer<QWidget> raising_;  // the window whose event procedure runs
-  QPointer<TagPreviewPanel> change_order_preview_;
-  QPointer<DefaultPreviewWindow> default_preview_;
+  QPointer<TagPreviewView> preview_view_;
+  QPointer<QWidget> preview_opener_;  // where Ctrl+I showed the preview
 };
 
 }  // namespace tag

@@ -13,7 +13,8 @@ int Inside(int start, int length, int low, int high) {
 
 }  // namespace
 
-Placement PlaceBeside(const QRect& form, const QSize& size, const QRect& room, int gap) {
+Placement PlaceBeside(const QRect& form, const QSize& size, const QRect& room, int gap,
+                      FormMay form_may) {
   if (!room.isValid()) return {QPoint(form.right() + 1 + gap, form.top()), std::nullopt};
   const auto beside = [&](int x) {
     return QPoint(x, Inside(form.top(), size.height(), room.top(), room.bottom()));
@@ -30,6 +31,10 @@ Placement PlaceBeside(const QRect& form, const QSize& size, const QRect& room, i
   for (const QPoint& candidate : candidates) {
     if (room.contains(QRect(candidate, size))) return {candidate, std::nullopt};
   }
+  const QPoint over = form.topLeft() + QPoint(48, 48);
+  const QPoint over_inside(Inside(over.x(), size.width(), room.left(), room.right()),
+                           Inside(over.y(), size.height(), room.top(), room.bottom()));
+  if (form_may == FormMay::kStay) return {over_inside, std::nullopt};
   // No room where formTags stands: move it, when that makes room.
   if (form.width() + gap + size.width() <= room.width()) {
     const int left = room.left() + (room.width() - form.width() - gap - size.width()) / 2;
@@ -45,7 +50,7 @@ Placement PlaceBeside(const QRect& form, const QSize& size, const QRect& room, i
                    top + form.height() + gap),
             form_at};
   }
-  return {form.topLeft() + QPoint(48, 48), std::nullopt};
+  return {over_inside, std::nullopt};
 }
 
 }  // namespace tag

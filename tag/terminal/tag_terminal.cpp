@@ -1,9 +1,11 @@
 #include "tag/terminal/tag_terminal.h"
 
 #include <charconv>
+#include <algorithm>
 #include <iomanip>
 #include <ostream>
 #include <string>
+#include <vector>
 
 #include "common/app/terminal/terminal_io.h"
 #include "common/app/terminal/terminal_messages.h"
@@ -16,43 +18,84 @@
 
 namespace tag {
 
-const char kTerminalHelp[] =
-    "Terminal mode: one command per line.\n"
-    "Layout window (tags layout):\n"
-    "  0 to 10  click that line of the settings list; the change box then shows\n"
-    "           its text and the next line is its new text (an empty line keeps it)\n"
-    "  e        go into the change box without clicking the list, as above\n"
-    "  s        Save Change\n"
-    "  x        Save/Exit: write the layout and end\n"
-    "  m        click the micro-adjust check box\n"
-    "  f        the next line is the new text of the micro-adjust factor box\n"
-    "  o        Change Order: open the department window\n"
-    "  q        close the window without saving; the program ends, or goes on with\n"
-    "           the department window while that is open\n"
-    "Department window (Change Tag Printing Order of Information):\n"
-    "  d        the next line is the typed department text\n"
-    "  p        the next line is a department list number to pick (0 is DEFAULT)\n"
-    "  1 to 6   the next line is the new text of that layout box\n"
-    "  s        Save Change\n"
-    "  r        Set all back to default\n"
-    "  v [N]    print the tag row for item N of the department (the first when\n"
-    "           N is left out): the printed lines under a column ruler, each cut\n"
-    "           field and each part that runs into the next part's column\n"
-    "  i [TEXT] list the department's items (those holding TEXT), numbered for v;\n"
-    "           a department without items lists the first items of the store\n"
-    "  b        back to the layout window; the department window stays open\n"
-    "  q        close the department window; the program ends when the layout\n"
-    "           window is closed too\n"
-    "The end of input ends the program; nothing more is written.\n";
-
 namespace {
 
-constexpr char kLayoutCommands[] =
-    "Commands: 0-10 pick a setting, e change box, s Save Change, x Save/Exit, m micro-adjust, "
-    "f factor, o Change Order, q quit";
-constexpr char kDepartmentCommands[] =
-    "Commands: d department text, p pick department, 1-6 layout box, s Save Change, "
-    "r Set all back to default, v [N] view tag, i [TEXT] items, b back, q close";
+// One command of a window: how it is typed, what the window's list of
+// commands calls it, and what --help says of it (a line break continues the
+// text under its first line).
+struct TerminalCommand {
+  std::string keys;
+  std::string name;
+  std::string help;
+};
+
+std::string Range(int first, int last) {
+  return std::to_string(first) + " to " + std::to_string(last);
+}
+
+const std::vector<TerminalCommand>& LayoutCommands() {
+  static const std::vector<TerminalCommand> commands{
+      {Range(kHeadingLine, kNumberAcrossLine), "pick a setting",
+       "click that line of the settings list; the change box then shows\n"
+       "its text and the next line is its new text (an empty line keeps it)"},
+      {"e", "change box", "go into the change box without clicking the list, as above"},
+      {"s", "Save Change", "Save Change"},
+      {"x", "Save/Exit", "Save/Exit: write the layout and end"},
+      {"m", "micro-adjust", "click the micro-adjust check box"},
+      {"f", "factor", "the next line is the new text of the micro-adjust factor box"},
+      {"o", "Change Order", "Change Order: open the department window"},
+      {"q", "quit",
+       "close the window without saving; the program ends, or goes on with\n"
+       "the department window while that is open"},
+  };
+  return commands;
+}
+
+const std::vector<TerminalCommand>& DepartmentCommands() {
+  static const std::vector<TerminalCommand> commands{
+      {"d", "department text", "the next line is the typed department text"},
+      {"p", "pick department",
+       "the next line is a department list number to pick (0 is DEFAULT)"},
+      {Range(1, kLayoutBoxCount), "layout box",
+       "the next line is the new text of that layout box"},
+      {"s", "Save Change", "Save Change"},
+      {"r", "Set all back to default", "Set all back to default"},
+      {"v [N]", "view tag",
+       "print the tag row for item N of the department (the first when\n"
+       "N is left out): the printed lines under a column ruler, each cut\n"
+       "field and each part that runs into the next part's column"},
+      {"i [TEXT]", "items",
+       "list the department's items (those holding TEXT), numbered for v;\n"
+       "a department without items lists the first items of the store"},
+      {"b", "back", "back to the layout window; the department window stays open"},
+      {"q", "close",
+       "close the department window; the program ends when the layout\n"
+       "window is closed too"},
+  };
+  return commands;
+}
+
+// The commands as --help lists them: the keys in a column, the help beside.
+std::string HelpLines(const std::vector<TerminalCommand>& commands) {
+  const std::string indent(11, ' ');
+  std::string text;
+  for (const TerminalCommand& command : commands) {
+    std::string line = "  " + command.keys;
+    line.resize(std::max(line.size() + 1, indent.size()), ' ');
+    for (const char c : command.help) line += c == '\n' ? "\n" + indent : std::string(1, c);
+    text += line + "\n";
+  }
+  return text;
+}
+
+// The commands as the window lists them under itself.
+std::string CommandList(const std::vector<TerminalCommand>& commands) {
+  std::string text = "Commands:";
+  for (std::size_t i = 0; i < commands.size(); ++i) {
+    text += (i == 0 ? " " : ", ") + commands[i].keys + " " + commands[i].name;
+  }
+  return text;
+}
 
 // The whole number `text` holds, or -1.
 int CommandNumber(const std::string& text) {
@@ -134,7 +177,8 @@ class TerminalFrontEnd : public TagWindowHost {
       if (!DepartmentWindowOpen()) return;
       department_ = form_.change_order();
     } else {
-      io_.out() << "Unknown command \"" << command << "\".\n" << kLayoutCommands << "\n";
+      io_.out() << "Unknown command \"" << command << "\".\n"
+                << CommandList(LayoutCommands()) << "\n";
       return;
     }
     if (focus_requested_) EditChangeBox();
@@ -162,7 +206,7 @@ class TerminalFrontEnd : public TagWindowHost {
     const std::string command = common::Trimmed(line);
     if (command.empty()) return;
     const int box = CommandNumber(command);
-    if (box >= 1 && box <= 6) {
+    if (box >= 1 && box <= kLayoutBoxCount) {
       if (!Read("New text of layout box " + command + ": ", line)) return;
       window.TypeLayoutBox(box, line);
     } else if (command == "d") {
@@ -196,7 +240,8 @@ class TerminalFrontEnd : public TagWindowHost {
       window.CloseByFrame();
       department_ = nullptr;
     } else {
-      io_.out() << "Unknown command \"" << command << "\".\n" << kDepartmentCommands << "\n";
+      io_.out() << "Unknown command \"" << command << "\".\n"
+                << CommandList(DepartmentCommands()) << "\n";
       return;
     }
     if (ended_ || (!layout_open_ && department_ == nullptr)) return;
@@ -272,7 +317,7 @@ class TerminalFrontEnd : public TagWindowHost {
     out << kFactorLabel << ": ";
     io_.Print(Quoted(c.microadjustfactor.text));
     out << (c.microadjustfactor.visible ? "\n" : " (box hidden)\n");
-    out << kLayoutCommands << "\n";
+    out << CommandList(LayoutCommands()) << "\n";
     shown_department_ = nullptr;
   }
 
@@ -303,7 +348,7 @@ class TerminalFrontEnd : public TagWindowHost {
       out << "   " << 2 * row + 2 << " ";
       io_.PrintLine(Quoted(c.Text[2 * row + 1].text));
     }
-    out << kDepartmentCommands << "\n";
+    out << CommandList(DepartmentCommands()) << "\n";
   }
 
   common::TerminalIo& io_;
@@ -319,6 +364,14 @@ class TerminalFrontEnd : public TagWindowHost {
 };
 
 }  // namespace
+
+std::string TerminalHelp() {
+  return "Terminal mode: one command per line.\n"
+         "Layout window (" + std::string(kFormTagsCaption) + "):\n" +
+         HelpLines(LayoutCommands()) +
+         "Department window (" + kChangeOrderCaption + "):\n" + HelpLines(DepartmentCommands()) +
+         "The end of input ends the program; nothing more is written.\n";
+}
 
 int RunTagTerminal(common::Env& env, std::istream& in, std::ostream& out, std::ostream& err,
                    const common::ProgramInfo& info, const std::string& data_directory) {

@@ -12,8 +12,8 @@
 
 namespace tag {
 
-// The commands, as --help lists them.
-extern const char kTerminalHelp[];
+// The commands of both windows, as --help lists them.
+std::string TerminalHelp();
 
 // Runs Tag on the data directory of `env`, reading commands from `in`; the
 // directory's full path `data_directory` is printed once at the start (when

@@ -29,7 +29,8 @@ constexpr char kPath[] = "/srv/store data/brillora";
 
 // The program's window over a test directory, wired as the program wires it.
 struct Program {
-  explicit Program(const TempDir& dir) : env(dir.path()) {}
+  explicit Program(const TempDir& dir, const std::string& path = kPath)
+      : env(dir.path()), app{env, random, clock, path, err} {}
 
   QListWidget* list() { return app.view().findChild<QListWidget*>("List1"); }
 
@@ -37,7 +38,7 @@ struct Program {
   FixedRandom random;
   FixedClock clock;
   std::ostringstream err;
-  cleanslate::CleanslateQtApp app{env, random, clock, kPath, err};
+  cleanslate::CleanslateQtApp app;
 };
 
 }  // namespace
@@ -129,6 +130,59 @@ class MakefileViewTest : public QObject {
     QCOMPARE(program.err.str(), std::string());
     QVERIFY(view.cursor().shape() != Qt::WaitCursor);
     QCOMPARE(program.app.Exec(), 0);
+  }
+
+  // From the list as it opens, with no line selected, each key picks the
+  // line a user expects; End and Enter leave without a question.
+  void TheFirstKeyPicksItsLineFromTheUnselectedStart() {
+    struct Case {
+      Qt::Key key;
+      int row;
+    };
+    const Case cases[] = {{Qt::Key_Down, 0},     {Qt::Key_Home, 0},  {Qt::Key_PageUp, 0},
+                          {Qt::Key_PageDown, 13}, {Qt::Key_End, 13}, {Qt::Key_Up, 13}};
+    for (const Case& c : cases) {
+      init();  // the program before ended
+      TempDir dir;
+      Program program(dir);
+      BoxAnswerer answers({QMessageBox::Yes});
+      QVERIFY(program.app.Start());
+      QVERIFY(QTest::qWaitForWindowActive(&program.app.view()));
+      QListWidget* list = program.list();
+      QCOMPARE(list->currentRow(), -1);
+      QTest::keyClick(list, c.key);
+      QVERIFY2(list->currentRow() == c.row, qPrintable(QKeySequence(c.key).toString()));
+      QVERIFY(list->currentItem()->isSelected());
+      if (c.key != Qt::Key_End) continue;
+      QTest::keyClick(list, Qt::Key_Up);
+      QCOMPARE(list->currentItem()->text(),
+               QString("No more zeroing (This will cancel this program)"));
+      QTest::keyClick(list, Qt::Key_Down);
+      QTest::keyClick(list, Qt::Key_Return);
+      QVERIFY(program.app.host().ended());
+      QCOMPARE(answers.texts.size(), 1);  // the danger question only
+      QVERIFY(dir.Names().empty());
+    }
+  }
+
+  // A data folder on a network share can have a path wider than the screen:
+  // the window shortens it in the middle and keeps its own width.
+  void ALongPathIsShortenedInTheMiddle() {
+    std::string path = "/mnt/store-server/Brillora";
+    while (path.size() < 209) path += "/Back office data folder";
+    path.resize(209);
+    TempDir dir;
+    Program program(dir, path);
+    BoxAnswerer answers({QMessageBox::Yes});
+    QVERIFY(program.app.Start());
+    QWidget& view = program.app.view();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    QVERIFY(view.frameGeometry().width() <= 700);
+    auto* label = view.findChild<QLabel*>("DataDirectory");
+    QCOMPARE(label->toolTip(), QString::fromStdString("Data directory: " + path));
+    QVERIFY(label->text().startsWith("Data directory: /mnt/"));
+    QVERIFY(label->text().contains(QChar(0x2026)));  // …
+    QVERIFY(label->fontMetrics().horizontalAdvance(label->text()) <= label->width());
   }
 
   void MouseClickOnDontZeroAnythingEndsQuietly() {

@@ -136,6 +136,35 @@ TEST_F(ChangeOrderTest, TypingLoadsOnEveryChangeAndDepartmentsShareTheirFirstThr
   EXPECT_EQ(dir_.Read("WATTAGS.DAT"), "W1\r\nnew\r\nW3\r\nW4\r\nW5\r\nW6\r\n");
 }
 
+// Typing over the department text loads other layouts on the way; Escape
+// goes back to the department and the layout shown before the typing, so a
+// Save Change that follows cannot store one department's layout under
+// another's name.
+TEST_F(ChangeOrderTest, EscapeGoesBackToTheDepartmentShownBeforeTheTyping) {
+  WriteStandardDepartments();
+  dir_.Write("WATTAGS.dat", "W1\r\nW2\r\nW3\r\nW4\r\nW5\r\nW6\r\n");
+  Open();
+  window_->TypeLayoutBox(1, "edited");
+  window_->Dept_GotFocus();
+  window_->TypeDepartment("WAT");
+  EXPECT_EQ(c().Text[0].text, "W1");
+  window_->TypeDepartment("WATERFORD");
+  window_->RestoreDepartment();
+  EXPECT_EQ(c().Dept.text, "DEFAULT");
+  EXPECT_EQ(c().Text[0].text, "edited");
+  EXPECT_EQ(c().Text[1].text, kBuiltIn[1]);
+
+  // A pick is what is shown from then on.
+  window_->PickDepartment(2);
+  window_->TypeDepartment("GENTS RINGS");
+  window_->RestoreDepartment();
+  EXPECT_EQ(c().Dept.text, Padded("WATCHES"));
+  EXPECT_EQ(c().Dept.list_index, 2);
+  EXPECT_EQ(Boxes(), (Texts{"W1", "W2", "W3", "W4", "W5", "W6"}));
+  EXPECT_TRUE(messages_.shown().empty());
+  EXPECT_EQ(testing_support::DataNames(dir_), (Names{"WATTAGS.dat", "dept.dat"}));
+}
+
 TEST_F(ChangeOrderTest, ATooShortDepartmentIsNeverSaved) {
   WriteStandardDepartments();
   Open();
@@ -266,29 +295,40 @@ class UnsafeDepartmentTest : public ::testing::Test {
   std::string DataFile(const std::string& name) const { return "data/" + name; }
 };
 
-TEST_F(UnsafeDepartmentTest, TypedTextsAreRefusedAndNothingIsWritten) {
+// The refusal says what is wrong with the text typed: the leading dot, or
+// the first character that no file name may hold.
+TEST_F(UnsafeDepartmentTest, TypedTextsAreRefusedWithTheReasonAndNothingIsWritten) {
   common::DefaultEnv env(dir_.PathOf("data"));
   ChangeOrder window(env, messages_, host_);
   window.Form_Load();
-  const std::string unsafe[] = {"../X", "..\\X", "***", "A?C", "C:X", "<A>", "\"AB",
-                                "A|B", std::string("A\tB"), std::string("\x01XY"),
-                                ".AB", "...", ".\xC9T"};
-  for (const std::string& text : unsafe) {
+  const std::string kHidden =
+      "A department starting with \".\" would have a hidden layout file, so nothing saved";
+  const auto holding = [](const std::string& what) {
+    return "The first three characters of the department name its layout file and can not "
+           "hold " + what + ", so nothing saved";
+  };
+  const std::pair<std::string, std::string> cases[] = {
+      {"../X", kHidden},          {"...", kHidden},          {".\xC9T", kHidden},
+      {".AB", kHidden},           {"A/B", holding("\"/\"")},  {"A\\B", holding("\"\\\"")},
+      {"***", holding("\"*\"")},  {"A?C", holding("\"?\"")},  {"C:X", holding("\":\"")},
+      {"<A>", holding("\"<\"")},  {"\"AB", holding("\"\"\"")}, {"A|B", holding("\"|\"")},
+      {"A\tB", holding("a control character")}, {"\x01XY", holding("a control character")},
+  };
+  for (const auto& [text, refusal] : cases) {
     const std::size_t shown = messages_.shown().size();
     window.TypeDepartment(text);
     window.Command1_Click();
     ASSERT_EQ(messages_.shown().size(), shown + 2) << text;
-    EXPECT_EQ(messages_.texts()[shown], kUnsafeDepartmentMessage) << text;
-    EXPECT_EQ(messages_.texts()[shown + 1], kUnsafeDepartmentMessage) << text;
+    EXPECT_EQ(messages_.texts()[shown], refusal) << text;
+    EXPECT_EQ(messages_.texts()[shown + 1], refusal) << text;
     EXPECT_TRUE(window.open()) << text;
   }
   EXPECT_EQ(testing_support::DataNames(dir_), Names{"data"});
   EXPECT_EQ(dir_.Read(DataFile("dept.dat")), "");
 }
 
-// ".AB" used to be saved as the hidden ".ABTAGS.DAT", which no department
-// change loaded and no reset deleted. What Save Change accepts, a department
-// change finds again.
+// A hidden ".ABTAGS.DAT" would be saved but never loaded or deleted again.
+// What Save Change accepts, a department change finds again.
 TEST_F(UnsafeDepartmentTest, SaveAndLoadAgreeOnEveryAcceptedText) {
   common::DefaultEnv env(dir_.PathOf("data"));
   for (const std::string text : {" .AB", "A.B", "AB.", "a b", "\xE9t\xE9", "[NO"}) {
@@ -314,7 +354,7 @@ TEST_F(UnsafeDepartmentTest, ADottedDepartmentOfTheListIsNeitherLoadedNorDeleted
   window.PickDepartment(1);
   EXPECT_EQ(window.controls().Text[0].text, "111 DDD");
   window.Command1_Click();
-  EXPECT_EQ(messages_.texts(), Texts{kUnsafeDepartmentMessage});
+  EXPECT_EQ(messages_.texts(), Texts{DepartmentRefusal(".ABSENT")});
   messages_.Answer({Answer::kYes, Answer::kNo});
   window.settoDefault_Click();
   EXPECT_EQ(dir_.Read(DataFile(".ABTAGS.DAT")), "hidden\r\n");

@@ -97,7 +97,7 @@ TEST_F(FormTagsTest, ChangingASettingStoresItWhenTheFocusLeavesAndWritesOnlyOnSa
   EXPECT_EQ(c().List1.lines[0], "Current positions");
   EXPECT_EQ(c().List1.lines[3], "Position C is now:  50");
   EXPECT_EQ(c().tabbox.text, "");
-  EXPECT_EQ(c().List1.list_index, -1);
+  EXPECT_EQ(c().List1.list_index, 3);  // the line just edited stays current
   // Rebuilding the list clicked nothing.
   EXPECT_EQ(host_.calls, (Texts{"events", "focus to change box"}));
   EXPECT_EQ(dir_.Read("tagsize.dat"), kDefaultFile);
@@ -112,6 +112,29 @@ TEST_F(FormTagsTest, ChangingASettingStoresItWhenTheFocusLeavesAndWritesOnlyOnSa
   EXPECT_EQ(dir_.Read("tagsize.dat"),
             " 7 \r\n 29 \r\n 8 \r\n 68 \r\n 83 \r\n 106 \r\n 130 \r\n 140 \r\n 8 \r\n 3 \r\n");
   EXPECT_EQ(messages_.texts(), Texts{kOutOfOrder});  // C 8 is not above B 29
+}
+
+// A keyboard walks the list one line at a time from the line that is
+// current: after each stored value the next arrow key must reach the next
+// setting, not the heading again.
+TEST_F(FormTagsTest, StoringAValueKeepsItsLineCurrentSoTheNextLineFollows) {
+  Start();
+  EXPECT_EQ(c().List1.list_index, -1);  // a fresh list: no line is current
+  form_->ClickSettingsLine(c().List1.list_index + 1);  // the heading: nothing to edit
+  form_->tabbox_GotFocus();
+  form_->tabbox_LostFocus();
+  EXPECT_EQ(c().List1.list_index, 0);
+  for (int line = kFirstPositionLine; line <= kNumberAcrossLine; ++line) {
+    form_->ClickSettingsLine(c().List1.list_index + 1);
+    ASSERT_EQ(form_->pickedline(), line);
+    TypeAndLeave(std::to_string(line == kNumberAcrossLine ? 4 : 10 * line));
+    EXPECT_EQ(c().List1.list_index, line);
+    EXPECT_EQ(c().List1.lines[0], "Current positions");
+  }
+  form_->save_Click();
+  EXPECT_EQ(dir_.Read("tagsize.dat"), " 10 \r\n 20 \r\n 30 \r\n 40 \r\n 50 \r\n 60 \r\n 70 \r\n"
+                                      " 80 \r\n 90 \r\n 4 \r\n");
+  EXPECT_TRUE(messages_.shown().empty());
 }
 
 TEST_F(FormTagsTest, TypedValuesAreStoredAsNumbers) {
@@ -306,6 +329,38 @@ TEST_F(FormTagsTest, ChangeOrderOpensTheDepartmentWindowOnceWhileItStaysOpen) {
   EXPECT_EQ(form_->change_order()->controls().Dept.text, "DEFAULT");
   EXPECT_EQ(host_.calls, (Texts{"show department window", "show department window",
                                    "show department window"}));
+}
+
+// The preview follows the department window while it is open; once it
+// closes, DEFAULT's layout as saved, which that window may have changed.
+TEST_F(FormTagsTest, ThePreviewShowsTheDepartmentWindowsLayoutElseDefaultsAsSaved) {
+  Start();
+  EXPECT_FALSE(form_->preview_shown());
+  form_->TogglePreview();
+  EXPECT_TRUE(form_->preview_shown());
+  EXPECT_EQ(form_->PreviewSubject().boxes, BuiltInFieldLayout());
+  EXPECT_EQ(form_->PreviewSubject().department, "DEFAULT");
+  EXPECT_EQ(form_->PreviewSubject().source.rfind("The DEFAULT layout (built-in):  \"111 DDD\"", 0),
+            0u);
+
+  form_->Command2_Click();
+  ChangeOrder& department = *form_->change_order();
+  department.TypeDepartment("WATCHES");
+  department.TypeLayoutBox(1, "D1");
+  EXPECT_EQ(form_->PreviewSubject().boxes[0], "D1");
+  EXPECT_EQ(form_->PreviewSubject().department, "WATCHES");
+  EXPECT_EQ(form_->PreviewSubject().source, "The layout in the department window, for \"WATCHES\"");
+  department.TypeDepartment("DEFAULT");
+  department.Command1_Click();  // saves DEFTAGS.DAT and closes
+  EXPECT_EQ(form_->PreviewSubject().boxes[0], "D1");
+  EXPECT_EQ(form_->PreviewSubject().source.rfind("The DEFAULT layout (DEFTAGS.DAT):", 0), 0u);
+
+  // Hidden, it stays hidden while the department window comes and goes.
+  form_->ClosePreview();
+  form_->Command2_Click();
+  form_->change_order()->CloseByFrame();
+  EXPECT_FALSE(form_->preview_shown());
+  EXPECT_TRUE(messages_.shown().empty());
 }
 
 }  // namespace

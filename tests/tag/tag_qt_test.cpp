@@ -23,7 +23,7 @@
 #include "common/platform/default_env.h"
 #include "tag/qt/change_order_view.h"
 #include "tag/qt/form_tags_view.h"
-#include "tag/qt/tag_preview_panel.h"
+#include "tag/qt/tag_preview_view.h"
 #include "tag/qt/tag_qt_app.h"
 #include "tag/qt/window_placement.h"
 #include "tests/support/box_answerer.h"
@@ -48,6 +48,7 @@ class TagWindowsTest : public QObject {
   void ClickingALineMovesTheFocusAndLeavingTheBoxStoresTheValue();
   void BothWindowsStayUsable();
   void TheDepartmentWindowClosedByItsFrameOpensAnew();
+  void TypingOverTheDepartmentBoxReplacesItsText();
   void KeyboardAloneEditsAndSaves();
   void SettingAllBackToDefaultAsksWithNoAsDefault();
   void ClosingTheLayoutWindowLeavesTheDepartmentWindowOpen();
@@ -227,6 +228,46 @@ void TagWindowsTest::TheDepartmentWindowClosedByItsFrameOpensAnew() {
   QCOMPARE(Find<QComboBox>(app_->change_order_view(), "Dept")->currentText(), QString("DEFAULT"));
 }
 
+void TagWindowsTest::TypingOverTheDepartmentBoxReplacesItsText() {
+  QWidget* order = OpenDepartmentWindow();
+  auto* dept = Find<QComboBox>(order, "Dept");
+  QCOMPARE(QApplication::focusWidget(), dept);
+  QCOMPARE(dept->lineEdit()->selectedText(), QString("DEFAULT"));
+  QTest::keyClicks(dept, "GENTS RINGS");
+  QCOMPARE(dept->currentText(), QString("GENTS RINGS"));
+  QCOMPARE(answers_->texts, QStringList(2, "No department so nothing saved"));  // G, GE
+  Activate(order);  // back from the last message
+  auto* text1 = Find<QLineEdit>(order, "Text1");
+  text1->setFocus(Qt::TabFocusReason);
+  QTest::keyClicks(text1, "111 GGG");
+  QTest::keyClick(order, Qt::Key_S, Qt::AltModifier);
+  QTRY_VERIFY(app_->change_order_view() == nullptr);
+  QCOMPARE(testing_support::DataNames(*dir_),
+           (std::vector<std::string>{"GENTAGS.DAT", "dept.dat", "tagsize.dat"}));
+
+  // Opened again: Tab and Alt+L select the text too, and Escape goes back
+  // to the department and the layout shown before the typing.
+  Activate(form());
+  order = OpenDepartmentWindow();
+  dept = Find<QComboBox>(order, "Dept");
+  text1 = Find<QLineEdit>(order, "Text1");
+  auto* text6 = Find<QLineEdit>(order, "Text6");
+  text6->setFocus(Qt::TabFocusReason);
+  QTest::keyClick(text6, Qt::Key_Tab);
+  QCOMPARE(QApplication::focusWidget(), dept);
+  QCOMPARE(dept->lineEdit()->selectedText(), QString("DEFAULT"));
+  QTest::keyClicks(dept, "GEN");
+  QCOMPARE(text1->text(), QString("111 GGG"));
+  Activate(order);
+  QTest::keyClick(order, Qt::Key_L, Qt::AltModifier);
+  QCOMPARE(dept->lineEdit()->selectedText(), QString("GEN"));
+  QTest::keyClick(dept, Qt::Key_Escape);
+  QCOMPARE(dept->currentText(), QString("DEFAULT"));
+  QCOMPARE(dept->lineEdit()->selectedText(), QString("DEFAULT"));
+  QCOMPARE(text1->text(), QString("111 DDD"));
+  QVERIFY(app_->change_order_view() != nullptr);
+}
+
 void TagWindowsTest::KeyboardAloneEditsAndSaves() {
   auto* list = Find<QListWidget>(form(), "List1");
   auto* tabbox = Find<QLineEdit>(form(), "tabbox");
@@ -271,6 +312,10 @@ void TagWindowsTest::KeyboardAloneEditsAndSaves() {
   QTRY_COMPARE(QApplication::activeWindow(), department);
   QCOMPARE(QApplication::focusWidget(), Find<QComboBox>(department, "Dept"));
   QCOMPARE(department->windowHandle()->transientParent(), form()->windowHandle());
+  // Owned by formTags, it moves with it.
+  const QPoint at = department->pos();
+  form()->move(form()->pos() + QPoint(30, -20));
+  QTRY_COMPARE(department->pos(), at + QPoint(30, -20));
 
   // Alt+X: "Save/Exit" in formTags.
   Activate(form());
@@ -362,18 +407,32 @@ void TagWindowsTest::ThePreviewFollowsTheBoxesTheDepartmentAndTheItemPicked() {
   tag::ItemFields signet = tag::Item("101", "00002", "GEN", "SIGNET RING");
   signet.grams = "12.5";
   dir_->Write("invent.dat", tag::ItemFile({band, signet}));
-  QTest::mouseClick(Find<QPushButton>(form(), "Command2"), Qt::LeftButton);
-  QWidget* order = app_->change_order_view();
-  QVERIFY(QTest::qWaitForWindowActive(order));
-  auto* findings = Find<QLabel>(order, "previewFindings");
-  auto* status = Find<QLabel>(order, "itemStatus");
-  auto* row = Find<tag::TagRowView>(order, "tagRow");
+  QWidget* order = OpenDepartmentWindow();
+  QVERIFY(app_->preview_view() == nullptr);
+
+  // Ctrl+I shows the preview, owned by formTags, with the keyboard in its
+  // item search.
+  QTest::keyClick(order, Qt::Key_I, Qt::ControlModifier);
+  QWidget* preview = app_->preview_view();
+  QVERIFY(preview != nullptr && preview->isVisible());
+  QTRY_COMPARE(QApplication::activeWindow(), preview);
+  auto* search = Find<QLineEdit>(preview, "itemSearch");
+  QCOMPARE(QApplication::focusWidget(), search);
+  QCOMPARE(preview->windowHandle()->transientParent(), form()->windowHandle());
+  QVERIFY(Find<QPushButton>(order, "itemPreview")->isChecked());
+  auto* findings = Find<QLabel>(preview, "previewFindings");
+  auto* status = Find<QLabel>(preview, "itemStatus");
+  auto* row = Find<tag::TagRowView>(preview, "tagRow");
+  QCOMPARE(Find<QLabel>(preview, "layoutSource")->text(),
+           QString("The layout in the department window, for \"DEFAULT\""));
   QVERIFY(status->text().startsWith("No items of department DEF; showing the 2 items of the store."));
   QVERIFY(findings->text().contains("Grams: \"3.9\" printed as \"3.\""));
   QVERIFY(row->NoteAt(2, 29).contains("runs into position B at column 29"));
   QVERIFY(row->NoteAt(2, 13).startsWith("Description: \"WIDE WEDDING BAND WITH"));
 
-  // Every keystroke in a box redraws the row: a third 8 fits "3.9".
+  // Every keystroke in a box redraws the row, and the window keeps its size.
+  const QSize size = preview->size();
+  Activate(order);
   auto* text6 = Find<QLineEdit>(order, "Text6");
   text6->setFocus();
   text6->end(false);
@@ -381,11 +440,15 @@ void TagWindowsTest::ThePreviewFollowsTheBoxesTheDepartmentAndTheItemPicked() {
   QVERIFY(!findings->text().contains("Grams"));
   QTest::keyClick(text6, Qt::Key_Backspace);
   QVERIFY(findings->text().contains("Grams"));
+  QTest::keyClicks(text6, " 3333333333 55555 777777777777777 EEEE");
+  QCOMPARE(preview->size(), size);
 
   // Searching picks the first item found; the row shows it.
-  QTest::keyClicks(Find<QLineEdit>(order, "itemSearch"), "sig");
+  Activate(preview);
+  QTest::keyClicks(search, "sig");
   QVERIFY(status->text().endsWith("Shown: 101-00002 SIGNET RING"));
   QVERIFY(findings->text().contains("Grams: \"12.5\" printed as \"12\""));
+  QCOMPARE(preview->size(), size);
 
   // A department of its own items lists only those.
   auto* dept = Find<QComboBox>(order, "Dept");
@@ -393,12 +456,24 @@ void TagWindowsTest::ThePreviewFollowsTheBoxesTheDepartmentAndTheItemPicked() {
   emit dept->activated(1);
   QVERIFY(status->text().startsWith("1 item of department GEN."));
 
-  // formTags opens the same preview for the DEFAULT layout.
+  // Escape hides it and gives the keyboard back to the department window.
+  QTest::keyClick(search, Qt::Key_Escape);
+  QVERIFY(!preview->isVisible());
+  QTRY_COMPARE(QApplication::activeWindow(), order);
+  QVERIFY(!Find<QPushButton>(order, "itemPreview")->isChecked());
+
+  // With the department window closed, the preview shows DEFAULT's layout
+  // as saved.
+  order->close();
+  QTRY_VERIFY(app_->change_order_view() == nullptr);
   Activate(form());
   QTest::mouseClick(Find<QPushButton>(form(), "itemPreview"), Qt::LeftButton);
-  QVERIFY(app_->default_preview() != nullptr);
-  QVERIFY(Find<QLabel>(app_->default_preview(), "layoutSource")->text().contains("built-in"));
-  QVERIFY(Find<QLabel>(app_->default_preview(), "previewFindings")->text().contains("Description"));
+  QCOMPARE(app_->preview_view(), preview);
+  QVERIFY(preview->isVisible());
+  QVERIFY(Find<QLabel>(preview, "layoutSource")->text().startsWith(
+      "The DEFAULT layout (built-in)"));
+  QVERIFY(status->text().endsWith("Shown: 101-00002 SIGNET RING"));  // the search stays
+  QVERIFY(findings->text().contains("Grams: \"12.5\" printed as \"12\""));
   QCOMPARE(testing_support::DataNames(*dir_),
            (std::vector<std::string>{"dept.dat", "invent.dat", "tagsize.dat"}));
 }

@@ -20,7 +20,7 @@ namespace {
 using testing_support::TempDir;
 using Names = std::vector<std::string>;
 
-const common::ProgramInfo kInfo{"tag", "Tag", "Edits the price tag layout.", kTerminalHelp};
+const common::ProgramInfo kInfo{"tag", "Tag", "Edits the price tag layout.", TerminalHelp()};
 constexpr char kDefaultFile[] =
     " 7 \r\n 29 \r\n 45 \r\n 68 \r\n 83 \r\n 106 \r\n 130 \r\n 140 \r\n 8 \r\n 3 \r\n";
 
@@ -148,7 +148,7 @@ TEST_F(TagTerminalTest, ClosingTheLastWindowEndsTheProgram) {
 TEST_F(TagTerminalTest, IllFormedUtf8InADepartmentTextIsRefused) {
   const Session s = Run("o\nd\n\xC0\xAF" "AB\n\ns\n\nq\n");  // Enter after each message
   EXPECT_EQ(s.status, 0);
-  EXPECT_EQ(Count(s.out, kUnsafeDepartmentMessage), 2u);  // the change, then Save Change
+  EXPECT_EQ(Count(s.out, DepartmentRefusal("??AB")), 2u);  // the change, then Save Change
   EXPECT_NE(s.out.find("Label for department: \"??AB\""), std::string::npos);
   EXPECT_EQ(testing_support::DataNames(dir_), (Names{"dept.dat", "tagsize.dat"}));
 }

@@ -32,6 +32,28 @@ void ListBoxWidget::Render(const ListBox& box) {
   setVisible(box.visible);
 }
 
+QModelIndex ListBoxWidget::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) {
+  // The item view starts every move from the first line when none is
+  // current, so End, Up and PageDown would all pick the first line.
+  if (currentIndex().isValid() || count() == 0) {
+    return QListWidget::moveCursor(action, modifiers);
+  }
+  ListKey key;
+  switch (action) {
+    case MoveUp: key = ListKey::kUp; break;
+    case MoveDown: key = ListKey::kDown; break;
+    case MoveHome: key = ListKey::kHome; break;
+    case MoveEnd: key = ListKey::kEnd; break;
+    case MovePageUp: key = ListKey::kPageUp; break;
+    case MovePageDown: key = ListKey::kPageDown; break;
+    default: return QListWidget::moveCursor(action, modifiers);
+  }
+  // A page: the lines shown whole.
+  int page = 0;
+  while (page < count() && viewport()->rect().contains(visualItemRect(item(page)))) ++page;
+  return model()->index(LineFromNoSelection(key, count(), page), 0);
+}
+
 void ListBoxWidget::focusInEvent(QFocusEvent* event) {
   // The item view makes the first line current when it gets the focus with
   // none; here entering the list chooses nothing.

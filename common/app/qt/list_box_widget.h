@@ -1,7 +1,8 @@
 // ListBoxWidget: the Qt list of a ListBox control. It draws the control's
 // lines, selected line and visibility, shows clearly when it has the
-// keyboard focus, and entering it selects nothing: with no line selected,
-// the first arrow key selects the first line.
+// keyboard focus, and entering it selects nothing. With no line selected,
+// the first key picks a line as LineFromNoSelection says (Down the first
+// line, End the last, ...).
 
 #ifndef COMMON_APP_QT_LIST_BOX_WIDGET_H_
 #define COMMON_APP_QT_LIST_BOX_WIDGET_H_
@@ -25,6 +26,7 @@ class ListBoxWidget : public QListWidget {
 
  protected:
   void focusInEvent(QFocusEvent* event) override;
+  QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
 };
 
 }  // namespace common

@@ -1,25 +1,26 @@
-#include "tag/qt/tag_preview_panel.h"
+#include "tag/qt/tag_preview_view.h"
 
 #include <QAbstractListModel>
+#include <QApplication>
 #include <QBoxLayout>
-#include <QPushButton>
-#include <QShortcut>
-#include <QGroupBox>
+#include <QCloseEvent>
 #include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QPainter>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QShortcut>
 #include <QSignalBlocker>
 #include <QToolTip>
 #include <algorithm>
 #include <cmath>
 
-#include "common/platform/file_error.h"
 #include "common/app/qt/qt_messages.h"
-#include "tag/item_file.h"
-#include "tag/layout_check.h"
 #include "tag/qt/change_order_view.h"
+#include "tag/qt/control_widgets.h"
 
 namespace tag {
 
@@ -29,9 +30,23 @@ using common::FromWindows1252;
 using common::ToWindows1252;
 
 constexpr int kMargin = 4;
-constexpr double kSmallestPointSize = 4;
+constexpr double kLargestPointSize = 72;
+constexpr int kLeastColumns = 40;
 const QColor kCutColour(0xFF, 0xD2, 0x78);        // characters of a cut field
 const QColor kCollisionColour(0xFF, 0x96, 0x96);  // characters past the next part's column
+
+// A label of changing text that never makes its window grow: it wraps in
+// the width it is given and keeps the height of `lines` lines.
+QLabel* FixedLinesLabel(const char* name, int lines, QWidget* parent) {
+  auto* label = new QLabel(parent);
+  label->setObjectName(name);
+  label->setTextFormat(Qt::PlainText);
+  label->setWordWrap(true);
+  label->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+  label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+  label->setFixedHeight(lines * label->fontMetrics().lineSpacing() + 2);
+  return label;
+}
 
 }  // namespace
 
@@ -66,7 +81,7 @@ class ItemListModel : public QAbstractListModel {
 
 TagRowView::TagRowView(QWidget* parent) : QWidget(parent) {
   setObjectName("tagRow");
-  setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+  setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
 }
 
 void TagRowView::Show(const TagRowPreview& preview, float fontsize) {
@@ -95,51 +110,43 @@ void TagRowView::Show(const TagRowPreview& preview, float fontsize) {
       }
     }
   }
+  resize(sizeHint());
   updateGeometry();
   update();
 }
 
 int TagRowView::Columns() const {
-  std::size_t columns = 40;
+  std::size_t columns = kLeastColumns;
   for (const std::vector<Cell>& cells : cells_) columns = std::max(columns, cells.size() + 1);
   return static_cast<int>(columns);
 }
 
 QFont TagRowView::RowFont() const {
   QFont font = FixedPitchFont();
-  double size = fontsize_ >= kSmallestPointSize && fontsize_ <= 72 ? fontsize_ : 8.0;
-  font.setPointSizeF(size);
-  // Smaller until the longest line fits the width.
-  const double needed = QFontMetricsF(font).horizontalAdvance(QChar('M')) * Columns();
-  const double room = width() - 2 * kMargin;
-  if (room > 0 && needed > room) {
-    font.setPointSizeF(std::max(kSmallestPointSize, size * room / needed));
-  }
+  const double dialog = QApplication::font().pointSizeF();
+  double size = fontsize_ > 0 && fontsize_ <= kLargestPointSize ? fontsize_ : dialog;
+  font.setPointSizeF(std::max(size, dialog));
   return font;
 }
 
-QSize TagRowView::sizeHint() const {
-  QFont font = FixedPitchFont();
-  font.setPointSizeF(fontsize_ >= kSmallestPointSize && fontsize_ <= 72 ? fontsize_ : 8.0);
-  const QFontMetricsF metrics(font);
-  const int width = static_cast<int>(metrics.horizontalAdvance(QChar('M')) * Columns());
-  return {std::min(width, 1000) + 2 * kMargin, minimumSizeHint().height()};
+double TagRowView::CellWidth() const {
+  return QFontMetricsF(RowFont()).horizontalAdvance(QChar('M'));
 }
 
-QSize TagRowView::minimumSizeHint() const {
-  QFont font = FixedPitchFont();
-  font.setPointSizeF(std::max<double>(fontsize_ <= 72 ? fontsize_ : 8.0, 8.0));
-  return {300, static_cast<int>(std::ceil(QFontMetricsF(font).height() * 4)) + 2 * kMargin};
+double TagRowView::LineHeight() const { return QFontMetricsF(RowFont()).height(); }
+
+QSize TagRowView::sizeHint() const {
+  // The letters' line and the three tag lines.
+  return {static_cast<int>(std::ceil(CellWidth() * Columns())) + 2 * kMargin,
+          static_cast<int>(std::ceil(LineHeight() * 4)) + 2 * kMargin};
 }
 
 void TagRowView::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.fillRect(rect(), Qt::white);  // the tag stock
-  const QFont font = RowFont();
-  painter.setFont(font);
-  const QFontMetricsF metrics(font);
-  const double cell_width = metrics.horizontalAdvance(QChar('M'));
-  const double line_height = metrics.height();
+  painter.setFont(RowFont());
+  const double cell_width = CellWidth();
+  const double line_height = LineHeight();
   auto cell_rect = [&](int row, std::size_t column_index) {
     return QRectF(kMargin + cell_width * static_cast<double>(column_index),
                   kMargin + line_height * row, cell_width, line_height);
@@ -196,10 +203,9 @@ QString TagRowView::NoteAt(int line, int column) const {
 bool TagRowView::event(QEvent* event) {
   if (event->type() != QEvent::ToolTip) return QWidget::event(event);
   const auto* help = static_cast<QHelpEvent*>(event);
-  const QFontMetricsF metrics(RowFont());
-  const int line = static_cast<int>(std::floor((help->pos().y() - kMargin) / metrics.height()));
-  const int column = static_cast<int>(
-      std::floor((help->pos().x() - kMargin) / metrics.horizontalAdvance(QChar('M')))) + 1;
+  const int line = static_cast<int>(std::floor((help->pos().y() - kMargin) / LineHeight()));
+  const int column =
+      static_cast<int>(std::floor((help->pos().x() - kMargin) / CellWidth())) + 1;
   const QString note = NoteAt(line, column);
   if (note.isEmpty()) {
     QToolTip::hideText();
@@ -210,49 +216,70 @@ bool TagRowView::event(QEvent* event) {
   return true;
 }
 
-TagPreviewPanel::TagPreviewPanel(common::Env& env, const TagLayout& layout, QWidget* parent)
-    : QWidget(parent), layout_(layout), picker_(env) {
+TagPreviewView::TagPreviewView(common::Env& env, const TagLayout& layout,
+                               std::function<void()> toggle, std::function<void()> close)
+    : layout_(layout), close_(std::move(close)), picker_(env) {
   setObjectName("tagPreview");
+  setWindowFlags(OwnedWindowFlags());
+  setWindowTitle(kPreviewCaption);
   Build();
+  auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+  connect(escape, &QShortcut::activated, this, [this] { close_(); });
+  auto* ctrl_i = new QShortcut(QKeySequence("Ctrl+I"), this);
+  connect(ctrl_i, &QShortcut::activated, this, std::move(toggle));
 }
 
-TagPreviewPanel::~TagPreviewPanel() = default;
+TagPreviewView::~TagPreviewView() = default;
 
-void TagPreviewPanel::Build() {
+void TagPreviewView::Build() {
   auto* outer = new QVBoxLayout(this);
-  outer->setContentsMargins(0, 0, 0, 0);
-  auto* group = new QGroupBox("Tag preview with the store's items", this);
-  outer->addWidget(group);
-  auto* columns = new QHBoxLayout(group);
+  source_ = FixedLinesLabel("layoutSource", 2, this);
+  outer->addWidget(source_);
 
-  auto* left = new QVBoxLayout();
-  search_ = new QLineEdit(group);
+  row_ = new TagRowView(this);
+  row_area_ = new QScrollArea(this);
+  row_area_->setObjectName("tagRowArea");
+  row_area_->setWidget(row_);
+  row_area_->setWidgetResizable(false);
+  row_area_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  row_area_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  row_area_->setFocusPolicy(Qt::StrongFocus);  // the arrow keys scroll it
+  row_area_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+  outer->addWidget(row_area_);
+
+  auto* below = new QHBoxLayout();
+  below->addWidget(BuildItems());
+  below->addWidget(BuildFindings(), 1);
+  outer->addLayout(below, 1);
+
+  auto* hint = new QLabel("Ctrl+I or Escape closes this window.", this);
+  hint->setObjectName("previewHint");
+  outer->addWidget(hint);
+
+  // Reading order: the row, the items, the findings.
+  setTabOrder(row_area_, search_);
+  setTabOrder(search_, list_);
+}
+
+QWidget* TagPreviewView::BuildItems() {
+  auto* items = new QWidget(this);
+  auto* column = new QVBoxLayout(items);
+  column->setContentsMargins(0, 0, 0, 0);
+  auto* label = new QLabel("Search the &items:", items);
+  column->addWidget(label);
+  search_ = new QLineEdit(items);
   search_->setObjectName("itemSearch");
-  search_->setPlaceholderText("Search the items");
-  left->addWidget(search_);
+  label->setBuddy(search_);
+  column->addWidget(search_);
   model_ = new ItemListModel(picker_, this);
-  list_ = new QListView(group);
+  list_ = new QListView(items);
   list_->setObjectName("itemList");
   list_->setModel(model_);
   list_->setUniformItemSizes(true);
   list_->setMinimumWidth(280);
-  list_->setMaximumHeight(6 * list_->fontMetrics().lineSpacing() + 8);
-  left->addWidget(list_);
-  columns->addLayout(left);
-
-  auto* right = new QVBoxLayout();
-  status_ = new QLabel(group);
-  status_->setObjectName("itemStatus");
-  right->addWidget(status_);
-  row_ = new TagRowView(group);
-  right->addWidget(row_);
-  findings_ = new QLabel(group);
-  findings_->setObjectName("previewFindings");
-  findings_->setTextFormat(Qt::PlainText);
-  findings_->setAlignment(Qt::AlignTop | Qt::AlignLeft);
-  right->addWidget(findings_);
-  right->addStretch(1);
-  columns->addLayout(right, 1);
+  list_->setMinimumHeight(6 * list_->fontMetrics().lineSpacing() + 8);
+  column->addWidget(list_, 1);
+  items->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
 
   connect(search_, &QLineEdit::textEdited, this, [this](const QString& text) { Search(text); });
   connect(list_->selectionModel(), &QItemSelectionModel::currentChanged, this,
@@ -261,11 +288,35 @@ void TagPreviewPanel::Build() {
             picker_.Select(model_->shown()[current.row()]);
             ShowRow();
           });
+  return items;
 }
 
-void TagPreviewPanel::Render(const FieldLayout& boxes, const std::string& department_text) {
-  boxes_ = boxes;
-  picker_.ShowDepartment(department_text);
+QWidget* TagPreviewView::BuildFindings() {
+  auto* findings = new QWidget(this);
+  auto* column = new QVBoxLayout(findings);
+  column->setContentsMargins(0, 0, 0, 0);
+  status_ = FixedLinesLabel("itemStatus", 2, findings);
+  column->addWidget(status_);
+  findings_ = new QLabel(findings);
+  findings_->setObjectName("previewFindings");
+  findings_->setTextFormat(Qt::PlainText);
+  findings_->setWordWrap(true);
+  findings_->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+  auto* area = new QScrollArea(findings);
+  area->setObjectName("findingsArea");
+  area->setWidget(findings_);
+  area->setWidgetResizable(true);
+  area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  area->setFrameShape(QFrame::NoFrame);
+  area->setFocusPolicy(Qt::StrongFocus);
+  column->addWidget(area, 1);
+  return findings;
+}
+
+void TagPreviewView::Render(const PreviewedLayout& subject) {
+  source_->setText(FromWindows1252(subject.source));
+  boxes_ = subject.boxes;
+  picker_.ShowDepartment(subject.department);
   if (picker_.listings() != listed_) {
     listed_ = picker_.listings();
     Search(search_->text());
@@ -274,7 +325,7 @@ void TagPreviewPanel::Render(const FieldLayout& boxes, const std::string& depart
   ShowRow();
 }
 
-void TagPreviewPanel::Search(const QString& text) {
+void TagPreviewView::Search(const QString& text) {
   model_->SetShown(picker_.Search(ToWindows1252(text)));
   const std::vector<std::size_t>& shown = model_->shown();
   auto at = shown.end();
@@ -290,72 +341,50 @@ void TagPreviewPanel::Search(const QString& text) {
   ShowRow();
 }
 
-void TagPreviewPanel::ShowRow() {
+void TagPreviewView::ShowRow() {
   const auto item = picker_.SelectedItem();
   const TagRowPreview preview = PreviewTagRow(layout_, boxes_, item);
   row_->Show(preview, layout_.fontsize);
+  // The area is as tall as the row and its scroll bar; the width scrolls.
+  const int height = row_->height() + row_area_->horizontalScrollBar()->sizeHint().height() +
+                     2 * row_area_->frameWidth();
+  if (row_area_->height() != height) row_area_->setFixedHeight(height);
+
   QString status = FromWindows1252(picker_.Status());
   if (item) status += "  Shown: " + FromWindows1252(picker_.Label(*picker_.selected()));
   status_->setText(status);
-  const std::vector<std::string> findings = DescribeFindings(preview);
   QStringList lines;
-  for (const std::string& line : findings) lines << FromWindows1252(line);
+  for (const std::string& line : DescribeFindings(preview)) lines << FromWindows1252(line);
   if (lines.isEmpty() && item) lines << "Nothing is cut and no part runs into the next.";
   findings_->setText(lines.join('\n'));
 }
 
-DefaultPreviewWindow::DefaultPreviewWindow(common::Env& env, const TagLayout& layout)
-    : env_(env) {
-  setObjectName("defaultPreview");
-  setWindowTitle("Tag preview: DEFAULT");
-  setAttribute(Qt::WA_DeleteOnClose);
-  auto* outer = new QVBoxLayout(this);
-  source_ = new QLabel(this);
-  source_->setObjectName("layoutSource");
-  outer->addWidget(source_);
-  panel_ = new TagPreviewPanel(env, layout, this);
-  outer->addWidget(panel_);
-  Reload();
+void TagPreviewView::FocusSearch() { search_->setFocus(Qt::OtherFocusReason); }
+
+QSize TagPreviewView::OpeningSize(const QRect& room) const {
+  QSize size = sizeHint().expandedTo(minimumSizeHint());
+  // The row, its frame, the window's margins and a cell to spare.
+  const QMargins margins = layout()->contentsMargins();
+  const int row_width = row_->width() + 2 * row_area_->frameWidth() + margins.left() +
+                        margins.right() + static_cast<int>(std::ceil(row_->CellWidth())) * 2;
+  size.setWidth(std::max(size.width(), row_width));
+  if (room.isValid()) size = size.boundedTo(room.size() * 9 / 10);
+  return size.expandedTo(minimumSizeHint());
 }
 
-void DefaultPreviewWindow::Reload() {
-  try {
-    const AppliedLayout applied = FieldLayoutFor(env_, DepartmentKey(kDefaultDepartment));
-    boxes_ = applied.boxes;
-    std::string parts;
-    for (const std::string& part : boxes_) parts += "  \"" + Printable(part) + "\"";
-    source_->setText(FromWindows1252("The DEFAULT layout (" + applied.source + "):" + parts));
-  } catch (const common::FileError& error) {
-    boxes_ = BuiltInFieldLayout();
-    source_->setText(FromWindows1252(std::string(error.what()) + "; showing the built-in layout"));
-  }
-  Render();
+void TagPreviewView::closeEvent(QCloseEvent* event) {
+  // The program hides the window; closing it by its frame is the user's
+  // Escape.
+  event->ignore();
+  close_();
 }
 
-void DefaultPreviewWindow::Render() { panel_->Render(boxes_, kDefaultDepartment); }
-
-void AddToBottom(QWidget& window, QWidget* widget) {
-  if (auto* layout = qobject_cast<QBoxLayout*>(window.layout())) {
-    layout->addWidget(widget);
-  } else {
-    widget->setParent(&window);
-  }
-}
-
-QPushButton* AddDefaultPreviewButton(QWidget& window, const std::function<void()>& open) {
-  auto* button = new QPushButton("Pre&view with items (Ctrl+I)", &window);
+QPushButton* MakePreviewButton(QWidget* parent) {
+  auto* button = new QPushButton("Pre&view with items (Ctrl+I)", parent);
   button->setObjectName("itemPreview");
   button->setFocusPolicy(Qt::StrongFocus);
-  button->setAutoDefault(false);
-  auto* row = new QWidget(&window);
-  auto* layout = new QHBoxLayout(row);
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->addWidget(button);
-  layout->addStretch(1);
-  AddToBottom(window, row);
-  QObject::connect(button, &QPushButton::clicked, &window, [open] { open(); });
-  auto* shortcut = new QShortcut(QKeySequence("Ctrl+I"), &window);
-  QObject::connect(shortcut, &QShortcut::activated, &window, [open] { open(); });
+  button->setCheckable(true);
+  button->setAutoDefault(true);
   return button;
 }
 
