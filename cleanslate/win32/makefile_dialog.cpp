@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "common/app/win32/list_keys.h"
 #include "common/app/win32/win32_text.h"
 
 namespace cleanslate {
@@ -256,17 +257,11 @@ LRESULT CALLBACK MakefileDialog::ListProc(HWND list, UINT message, WPARAM wparam
   switch (message) {
     case WM_KEYDOWN:
       // From no line selected, Down and Home select the first line, Up and
-      // End the last.
-      if (::SendMessageW(list, LB_GETCURSEL, 0, 0) == LB_ERR) {
-        const int count = static_cast<int>(::SendMessageW(list, LB_GETCOUNT, 0, 0));
-        int row = -1;
-        if (wparam == VK_DOWN || wparam == VK_HOME) row = 0;
-        if (wparam == VK_UP || wparam == VK_END) row = count - 1;
-        if (row >= 0 && count > 0) {
-          ::SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>(row), 0);
-          self->window_.List1.list_index = row;
-          return 0;
-        }
+      // End the last; selecting is no pick.
+      if (const std::optional<int> row = common::LineForKeyWithoutSelection(list, wparam)) {
+        ::SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>(*row), 0);
+        self->window_.List1.list_index = *row;
+        return 0;
       }
       break;
     case WM_LBUTTONUP: {

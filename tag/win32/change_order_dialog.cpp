@@ -1,5 +1,7 @@
 #include "tag/win32/change_order_dialog.h"
 
+#include <commctrl.h>
+
 #include <algorithm>
 
 #include "common/app/win32/win32_text.h"
@@ -54,6 +56,12 @@ void ChangeOrderDialog::OnCreate() {
   AddLabel(WithMnemonic(c.Label2.caption, 'L'), kLabel2);
   dept_ = AddControl(L"COMBOBOX", L"", CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP,
                      kDept);
+  COMBOBOXINFO parts{};
+  parts.cbSize = sizeof parts;
+  if (::GetComboBoxInfo(dept_, &parts) && parts.hwndItem != nullptr) {
+    dept_edit_ = parts.hwndItem;
+    ::SetWindowSubclass(dept_edit_, DepartmentEditProc, 0, reinterpret_cast<DWORD_PTR>(this));
+  }
   AddLabel(FromText(c.Label4.caption), kLabel4, SS_NOPREFIX);
   label1_ = AddLabel(L"", kLabel1, SS_NOPREFIX);
   AddButton(WithMnemonic(c.Command1.caption, 'S'), kCommand1);
@@ -182,8 +190,35 @@ FieldLayout ChangeOrderDialog::Boxes() const {
 }
 
 void ChangeOrderDialog::FocusDepartment() {
+  // Opening the window enters the box as Tab would.
+  RunProcedure([this] { logic_.Dept_GotFocus(); });
   Focus(dept_);
   ::SendMessageW(dept_, CB_SETEDITSEL, 0, MAKELPARAM(0, -1));
+}
+
+void ChangeOrderDialog::OnEscape() {
+  if (dept_edit_ == nullptr || ::GetFocus() != dept_edit_) return;
+  RunProcedure([this] { logic_.RestoreDepartment(); });
+  ::SendMessageW(dept_, CB_SETEDITSEL, 0, MAKELPARAM(0, -1));
+}
+
+LRESULT CALLBACK ChangeOrderDialog::DepartmentEditProc(HWND edit, UINT message, WPARAM wparam,
+                                                       LPARAM lparam, UINT_PTR /*id*/,
+                                                       DWORD_PTR data) {
+  auto* self = reinterpret_cast<ChangeOrderDialog*>(data);
+  if (message == WM_SETFOCUS) {
+    const LRESULT result = ::DefSubclassProc(edit, message, wparam, lparam);
+    // From another control of the window; not a message box or another
+    // window giving the focus back.
+    const auto from = reinterpret_cast<HWND>(wparam);
+    if (from != nullptr && from != self->dept_ && ::GetParent(from) == self->hwnd()) {
+      self->RunProcedure([self] { self->logic_.Dept_GotFocus(); });
+      ::SendMessageW(self->dept_, CB_SETEDITSEL, 0, MAKELPARAM(0, -1));
+    }
+    return result;
+  }
+  if (message == WM_NCDESTROY) ::RemoveWindowSubclass(edit, DepartmentEditProc, 0);
+  return ::DefSubclassProc(edit, message, wparam, lparam);
 }
 
 void ChangeOrderDialog::PlaceBeside(HWND form) {
@@ -240,7 +275,7 @@ bool ChangeOrderDialog::OnCommand(int id, int code, HWND /*control*/) {
       RunProcedure([this] { logic_.settoDefault_Click(); });
       return true;
     case kPreviewButton:
-      windows_.OpenPreview();
+      windows_.TogglePreview(hwnd());
       return true;
     default:
       return false;

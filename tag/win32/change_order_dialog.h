@@ -2,7 +2,9 @@
 // draws the window state of its ChangeOrder logic and turns what the user
 // does into its event procedures. Tab follows the reading order; Alt+S
 // "Save Change", Alt+A "Set all back to default", Alt+L the department box,
-// Alt+V (and Ctrl+I) "Preview with items". The catalogue and the six layout
+// Alt+V (and Ctrl+I) "Preview with items". Entering the department box
+// from another control selects its text, so typing replaces it; Escape in
+// it goes back to the department shown. The catalogue and the six layout
 // boxes are in Courier New, or where it is missing a fixed-pitch face.
 
 #ifndef TAG_WIN32_CHANGE_ORDER_DIALOG_H_
@@ -36,8 +38,11 @@ class ChangeOrderDialog : public common::DialogWindow {
   void Layout() override;
   bool OnCommand(int id, int code, HWND control) override;
   void OnClose() override;
+  void OnEscape() override;
 
  private:
+  static LRESULT CALLBACK DepartmentEditProc(HWND edit, UINT message, WPARAM wparam,
+                                             LPARAM lparam, UINT_PTR id, DWORD_PTR data);
   void RunProcedure(const std::function<void()>& procedure);
 
   ChangeOrder& logic_;
@@ -45,6 +50,7 @@ class ChangeOrderDialog : public common::DialogWindow {
   HWND fields_ = nullptr;
   std::array<HWND, 6> text_{};
   HWND dept_ = nullptr;
+  HWND dept_edit_ = nullptr;  // the typing part of the department box
   HWND label1_ = nullptr;
   bool rendering_ = false;
 };

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "common/app/win32/list_keys.h"
 #include "common/app/win32/win32_text.h"
 
 namespace tag {
@@ -252,7 +253,7 @@ bool FormTagsDialog::OnCommand(int id, int code, HWND control) {
       RunProcedure([this] { logic_.ClickMicroAdjust(); });
       return true;
     case kPreviewButton:
-      windows_.OpenPreview();
+      windows_.TogglePreview(hwnd());
       return true;
     default:
       return false;
@@ -359,6 +360,16 @@ LRESULT CALLBACK FormTagsDialog::ListProc(HWND list, UINT message, WPARAM wparam
                                           UINT_PTR /*id*/, DWORD_PTR data) {
   auto* self = reinterpret_cast<FormTagsDialog*>(data);
   switch (message) {
+    case WM_KEYDOWN:
+      // From no line selected a key picks the line the logic says; picking
+      // a line by key is a click on it.
+      if (const std::optional<int> row = common::LineForKeyWithoutSelection(list, wparam)) {
+        ::SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>(*row), 0);
+        const int line = *row;
+        self->RunProcedure([self, line] { self->logic_.ClickSettingsLine(line); });
+        return 0;
+      }
+      break;
     case WM_LBUTTONDOWN:
       self->mouse_down_ = true;
       self->row_changed_ = false;

@@ -3,9 +3,7 @@
 #include <algorithm>
 
 #include "common/app/win32/win32_text.h"
-#include "common/platform/file_error.h"
 #include "tag/item_file.h"
-#include "tag/layout_check.h"
 
 namespace tag {
 
@@ -39,7 +37,7 @@ void RegisterRowClass(WNDPROC procedure) {
 
 TagPreviewDialog::TagPreviewDialog(common::Env& env, const TagLayout& layout,
                                    common::Win32WindowHost& host)
-    : common::DialogWindow(host), env_(env), layout_(layout), picker_(env) {}
+    : common::DialogWindow(host), layout_(layout), picker_(env) {}
 
 TagPreviewDialog::~TagPreviewDialog() {
   Destroy();
@@ -111,36 +109,13 @@ void TagPreviewDialog::Arrange(int width, int height) {
   UpdateScroll();
 }
 
-void TagPreviewDialog::Follow(std::function<FieldLayout()> boxes,
-                              std::function<std::string()> department) {
-  boxes_source_ = std::move(boxes);
-  department_source_ = std::move(department);
-  source_text_ = "The department window's layout, as it stands in its six boxes";
-}
-
-void TagPreviewDialog::FollowDefault() {
-  std::string text;
-  FieldLayout boxes;
-  try {
-    const AppliedLayout applied = FieldLayoutFor(env_, DepartmentKey(kDefaultDepartment));
-    boxes = applied.boxes;
-    text = "The DEFAULT layout (" + applied.source + "):";
-    for (const std::string& part : boxes) text += "  \"" + Printable(part) + "\"";
-  } catch (const common::FileError& error) {
-    boxes = BuiltInFieldLayout();
-    text = std::string(error.what()) + "; showing the built-in layout";
-  }
-  boxes_source_ = [boxes] { return boxes; };
-  department_source_ = [] { return std::string(kDefaultDepartment); };
-  source_text_ = text;
-}
-
-void TagPreviewDialog::Render() {
-  if (hwnd() == nullptr || !boxes_source_) return;
+void TagPreviewDialog::Render(const PreviewedLayout& subject) {
+  if (hwnd() == nullptr) return;
   rendering_ = true;
-  ::SetWindowTextW(source_, FromText(source_text_).c_str());
-  boxes_ = boxes_source_();
-  picker_.ShowDepartment(department_source_());
+  const std::wstring source = FromText(subject.source);
+  if (WindowText(source_) != source) ::SetWindowTextW(source_, source.c_str());
+  boxes_ = subject.boxes;
+  picker_.ShowDepartment(subject.department);
   if (picker_.listings() != listed_) {
     listed_ = picker_.listings();
     Search();
@@ -322,7 +297,9 @@ bool TagPreviewDialog::OnCommand(int id, int code, HWND /*control*/) {
   return id == IDOK;
 }
 
-void TagPreviewDialog::OnClose() { ::ShowWindow(hwnd(), SW_HIDE); }
+void TagPreviewDialog::OnClose() {
+  if (close_) close_();
+}
 
 void TagPreviewDialog::OnEscape() { OnClose(); }
 

@@ -6,7 +6,8 @@
 // with the characters of cut fields marked orange and those of colliding
 // parts red; the findings are listed below it. It follows the department
 // window's boxes while that window is open, else shows the DEFAULT layout
-// ("DEFTAGS.dat", else the built-in one). Escape closes it.
+// ("DEFTAGS.dat", else the built-in one), as the window logic says. Escape
+// or its frame closes it.
 
 #ifndef TAG_WIN32_TAG_PREVIEW_DIALOG_H_
 #define TAG_WIN32_TAG_PREVIEW_DIALOG_H_
@@ -19,6 +20,7 @@
 #include "common/platform/env.h"
 #include "tag/field_layout_file.h"
 #include "tag/item_picker.h"
+#include "tag/preview_window.h"
 #include "tag/tag_layout.h"
 #include "tag/tag_preview.h"
 
@@ -29,11 +31,10 @@ class TagPreviewDialog : public common::DialogWindow {
   TagPreviewDialog(common::Env& env, const TagLayout& layout, common::Win32WindowHost& host);
   ~TagPreviewDialog() override;
 
-  // Shows the boxes and the department text these give, read at every Render.
-  void Follow(std::function<FieldLayout()> boxes, std::function<std::string()> department);
-  // Shows the DEFAULT layout, read now.
-  void FollowDefault();
-  void Render();
+  // Escape or the frame: asks `close` to close it.
+  void SetCloseRequest(std::function<void()> close) { close_ = std::move(close); }
+  // Shows the row of `subject`.
+  void Render(const PreviewedLayout& subject);
 
  protected:
   void OnCreate() override;
@@ -56,12 +57,9 @@ class TagPreviewDialog : public common::DialogWindow {
   void UpdateScroll();
   void MakeRowFont();
 
-  common::Env& env_;
   const TagLayout& layout_;
   ItemPicker picker_;
-  std::function<FieldLayout()> boxes_source_;
-  std::function<std::string()> department_source_;
-  std::string source_text_;
+  std::function<void()> close_;
   FieldLayout boxes_;
   std::size_t listed_ = static_cast<std::size_t>(-1);
   std::vector<std::size_t> shown_;

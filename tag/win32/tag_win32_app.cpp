@@ -61,29 +61,43 @@ void TagWin32App::Run(HWND window, const std::function<void()>& procedure) {
   RenderAll();
 }
 
-void TagWin32App::FollowInPreview() {
-  if (!preview_window_) return;
-  preview_follows_department_ = ChangeOrderShown();
-  if (preview_follows_department_) {
-    // Looked up at every drawing: a department window opened anew is followed too.
-    preview_window_->Follow(
-        [this] { return change_order_window_ ? change_order_window_->Boxes() : FieldLayout{}; },
-        [this] {
-          return change_order_window_ ? change_order_window_->logic().controls().Dept.text
-                                      : std::string();
-        });
-  } else {
-    preview_window_->FollowDefault();
-  }
-}
-
 void TagWin32App::RenderAll() {
   if (host_.ended()) return;
-  // The department window closed: the preview goes back to the DEFAULT layout.
-  if (preview_follows_department_ && !ChangeOrderShown()) FollowInPreview();
   if (form_window_) form_window_->Render();
   if (change_order_window_ && change_order_window_->logic().open()) change_order_window_->Render();
-  if (preview_window_ && preview_window_->hwnd() != nullptr) preview_window_->Render();
+  RenderPreview();
+}
+
+void TagWin32App::RenderPreview() {
+  const bool shown = form_.preview_shown() && !host_.ended();
+  const bool visible = preview_window_ && preview_window_->hwnd() != nullptr &&
+                       ::IsWindowVisible(preview_window_->hwnd());
+  if (!shown) {
+    if (!visible) return;
+    const bool active = ::GetForegroundWindow() == preview_window_->hwnd();
+    ::ShowWindow(preview_window_->hwnd(), SW_HIDE);
+    // The keyboard goes back to the window the preview was shown from.
+    if (active && preview_opener_ != nullptr && ::IsWindowVisible(preview_opener_)) {
+      ::SetForegroundWindow(preview_opener_);
+    }
+    return;
+  }
+  if (!preview_window_ || preview_window_->hwnd() == nullptr) {
+    preview_window_ = std::make_unique<TagPreviewDialog>(env_, layout_, host_);
+    const HWND owner = FormShown() ? form_window_->hwnd() : nullptr;
+    if (!preview_window_->Create(owner, common::win32::FromText(kPreviewCaption), true)) {
+      preview_window_.reset();
+      return;
+    }
+    preview_window_->SetCloseRequest([this] {
+      Run(preview_window_->hwnd(), [this] { form_.ClosePreview(); });
+    });
+  }
+  preview_window_->Render(form_.PreviewSubject());
+  if (!visible) {
+    ::ShowWindow(preview_window_->hwnd(), SW_SHOW);
+    ::SetForegroundWindow(preview_window_->hwnd());
+  }
 }
 
 void TagWin32App::ProcessPendingEvents() {
@@ -155,12 +169,6 @@ void TagWin32App::ShowChangeOrder(ChangeOrder& window) {
   // A new window opens with the focus in the department box; one shown
   // again keeps the focus where the user left it.
   if (opening) change_order_window_->FocusDepartment();
-  // An open preview follows the department window from now on.
-  if (preview_window_ && preview_window_->hwnd() != nullptr &&
-      ::IsWindowVisible(preview_window_->hwnd())) {
-    FollowInPreview();
-    preview_window_->Render();
-  }
 }
 
 void TagWin32App::CloseChangeOrder() {
@@ -171,20 +179,9 @@ void TagWin32App::CloseChangeOrder() {
   EndWhenNoWindow();
 }
 
-void TagWin32App::OpenPreview() {
-  if (!preview_window_ || preview_window_->hwnd() == nullptr) {
-    preview_window_ = std::make_unique<TagPreviewDialog>(env_, layout_, host_);
-    const HWND owner = FormShown() ? form_window_->hwnd() : nullptr;
-    if (!preview_window_->Create(owner, L"Tag preview with the store's items", true)) {
-      preview_window_.reset();
-      return;
-    }
-  }
-  // The department window's boxes while it is open, else the DEFAULT layout.
-  FollowInPreview();
-  preview_window_->Render();
-  ::ShowWindow(preview_window_->hwnd(), SW_SHOW);
-  ::SetForegroundWindow(preview_window_->hwnd());
+void TagWin32App::TogglePreview(HWND window) {
+  if (preview_window_ == nullptr || window != preview_window_->hwnd()) preview_opener_ = window;
+  Run(window, [this] { form_.TogglePreview(); });
 }
 
 void TagWin32App::FormMoved(int dx, int dy) {
@@ -209,9 +206,10 @@ bool TagWin32App::Shortcut(const MSG& message) {
   }
   const HWND root = ::GetAncestor(message.hwnd, GA_ROOT);
   const bool ours = (form_window_ && root == form_window_->hwnd()) ||
-                    (change_order_window_ && root == change_order_window_->hwnd());
+                    (change_order_window_ && root == change_order_window_->hwnd()) ||
+                    (preview_window_ && root == preview_window_->hwnd());
   if (!ours) return false;
-  OpenPreview();
+  TogglePreview(root);
   return true;
 }
 

@@ -38,8 +38,9 @@ class TagWindows {
   // The frame of formTags or of the department window was closed.
   virtual void FormClosing() = 0;
   virtual void ChangeOrderClosing() = 0;
-  // Ctrl+I or "Preview with items": opens the tag preview.
-  virtual void OpenPreview() = 0;
+  // Ctrl+I or "Preview with items" in `window`: shows the tag preview, or
+  // hides it when it is shown.
+  virtual void TogglePreview(HWND window) = 0;
   // formTags moved by (dx, dy) pixels: the windows it owns go with it.
   virtual void FormMoved(int dx, int dy) = 0;
 };
@@ -59,7 +60,7 @@ class TagWin32App : public TagWindowHost, public TagWindows {
   void Run(HWND window, const std::function<void()>& procedure) override;
   void FormClosing() override;
   void ChangeOrderClosing() override;
-  void OpenPreview() override;
+  void TogglePreview(HWND window) override;
   void FormMoved(int dx, int dy) override;
 
   // TagWindowHost
@@ -77,9 +78,8 @@ class TagWin32App : public TagWindowHost, public TagWindows {
   bool FormShown() const;
   void EndWhenNoWindow();
   bool Shortcut(const MSG& message);
-  // Points the preview at the department window while it is shown, else at
-  // the DEFAULT layout.
-  void FollowInPreview();
+  // Shows or hides the preview window as the logic says, and draws it.
+  void RenderPreview();
 
   common::Env& env_;
   common::Win32WindowHost host_;
@@ -90,7 +90,7 @@ class TagWin32App : public TagWindowHost, public TagWindows {
   std::unique_ptr<ChangeOrderDialog> change_order_window_;
   std::unique_ptr<TagPreviewDialog> preview_window_;
   HWND raising_ = nullptr;  // the window whose event procedure runs
-  bool preview_follows_department_ = false;
+  HWND preview_opener_ = nullptr;  // the window the preview was shown from
 };
 
 }  // namespace tag
