@@ -47,7 +47,7 @@ TagPreviewDialog::~TagPreviewDialog() {
 void TagPreviewDialog::OnCreate() {
   RegisterRowClass(RowProc);
   source_ = AddLabel(L"", kSource, SS_NOPREFIX);
-  AddLabel(L"&Search the items:", kSearchLabel);
+  AddLabel(L"Search the &items:", kSearchLabel);
   search_ = AddEdit(kSearch);
   items_ = AddControl(L"LISTBOX", L"", LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP,
                       kItems, WS_EX_CLIENTEDGE);
@@ -296,6 +296,8 @@ bool TagPreviewDialog::OnCommand(int id, int code, HWND /*control*/) {
   }
   return id == IDOK;
 }
+
+void TagPreviewDialog::FocusSearch() { Focus(search_); }
 
 void TagPreviewDialog::OnClose() {
   if (close_) close_();

@@ -6,8 +6,8 @@
 // with the characters of cut fields marked orange and those of colliding
 // parts red; the findings are listed below it. It follows the department
 // window's boxes while that window is open, else shows the DEFAULT layout
-// ("DEFTAGS.dat", else the built-in one), as the window logic says. Escape
-// or its frame closes it.
+// ("DEFTAGS.dat", else the built-in one), as the window logic says. It opens
+// with the keyboard in the item search (Alt+I); Escape or its frame closes it.
 
 #ifndef TAG_WIN32_TAG_PREVIEW_DIALOG_H_
 #define TAG_WIN32_TAG_PREVIEW_DIALOG_H_
@@ -35,6 +35,8 @@ class TagPreviewDialog : public common::DialogWindow {
   void SetCloseRequest(std::function<void()> close) { close_ = std::move(close); }
   // Shows the row of `subject`.
   void Render(const PreviewedLayout& subject);
+  // The keyboard in the item search (Alt+I), as when the window opens.
+  void FocusSearch();
 
  protected:
   void OnCreate() override;

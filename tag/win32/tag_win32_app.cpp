@@ -97,6 +97,7 @@ void TagWin32App::RenderPreview() {
   if (!visible) {
     ::ShowWindow(preview_window_->hwnd(), SW_SHOW);
     ::SetForegroundWindow(preview_window_->hwnd());
+    preview_window_->FocusSearch();
   }
 }
 

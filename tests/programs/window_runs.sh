@@ -162,7 +162,8 @@ expect_bytes "$dir/tagsize.dat" \
 
 # A department layout: Change Order (Alt+O), the next department picked in
 # the department box (Down: "GENTS RINGS"), the last layout box (Shift+Tab)
-# typed over, Save Change (Alt+S), then Save/Exit.
+# typed over, the tag preview opened (Ctrl+I) and closed (Escape), Save
+# Change (Alt+S), then Save/Exit.
 dir=$(fresh department)
 initial_data "$dir"
 drive "$dir" department <<EOF2
@@ -172,6 +173,11 @@ keys alt+o
 wait Change Tag Printing Order of Information
 keys down shift+tab
 type 99
+keys ctrl+i
+wait Tag preview
+keys esc
+gone Tag preview
+wait Change Tag Printing Order of Information
 keys alt+s
 gone Change Tag Printing Order of Information
 wait tags layout
