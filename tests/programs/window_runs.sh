@@ -147,18 +147,19 @@ done
   fail "Zero everything: not the same files as the terminal's"
 
 # Tag by keyboard: into the settings list (Down: its heading), back (Enter),
-# Down to position A, 20, Enter, then Save/Exit (Alt+X).
+# down the list to position C, each line stored as it stands on the way,
+# 50, Enter, then Save/Exit (Alt+X).
 dir=$(fresh tag-position)
 drive "$dir" tag-position <<EOF2
 run "$win_tag"
 wait tags layout
-keys down enter down
-type 20
+keys down enter down enter down enter down
+type 50
 keys enter alt+x
 exit 0
 EOF2
 expect_bytes "$dir/tagsize.dat" \
-  ' 20 \r\n 29 \r\n 45 \r\n 68 \r\n 83 \r\n 106 \r\n 130 \r\n 140 \r\n 8 \r\n 3 \r\n'
+  ' 7 \r\n 29 \r\n 50 \r\n 68 \r\n 83 \r\n 106 \r\n 130 \r\n 140 \r\n 8 \r\n 3 \r\n'
 
 # A department layout: Change Order (Alt+O), the next department picked in
 # the department box (Down: "GENTS RINGS"), the last layout box (Shift+Tab)
