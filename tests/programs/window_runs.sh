@@ -3,9 +3,11 @@
 # graphics driver: no display), as a person at the store's computer would,
 # and compares the files they write and their exit status.
 #
-# Usage: window_runs.sh WORK_DIR DRIVER CLEANSLATE TAG WINE
+# Usage: window_runs.sh WORK_DIR DRIVER CLEANSLATE TAG WINE [LINUX_CLEANSLATE]
+# LINUX_CLEANSLATE, when it names a program that runs here, is the Linux
+# build's: "Zero everything" must then write its bytes too.
 set -u
-work=$1 driver=$2 cleanslate=$3 tag=$4 wine=$5
+work=$1 driver=$2 cleanslate=$3 tag=$4 wine=$5 linux_cleanslate=${6:-}
 failures=0
 
 fail() {
@@ -139,12 +141,21 @@ wait Cleanslate
 keys enter
 exit 0
 EOF2
-for file in $(cd "$reference" && ls); do
-  [ -d "$reference/$file" ] && continue
-  cmp -s "$reference/$file" "$dir/$file" || fail "Zero everything: $file differs from the terminal's"
-done
-[ "$(cd "$dir" && ls | wc -l)" -eq "$(cd "$reference" && ls | wc -l)" ] ||
-  fail "Zero everything: not the same files as the terminal's"
+# same_files REFERENCE NAME: the files of "everything" are those of REFERENCE.
+same_files() {
+  for file in $(cd "$1" && ls); do
+    [ -d "$1/$file" ] && continue
+    cmp -s "$1/$file" "$dir/$file" || fail "Zero everything: $file differs from the $2's"
+  done
+  [ "$(cd "$dir" && ls | wc -l)" -eq "$(cd "$1" && ls | wc -l)" ] ||
+    fail "Zero everything: not the same files as the $2's"
+}
+same_files "$reference" terminal
+if [ -n "$linux_cleanslate" ] && [ -x "$linux_cleanslate" ]; then
+  linux=$(fresh everything-linux)
+  (cd "$linux" && printf 'y\n12\ny\n\n' | "$linux_cleanslate" --terminal > /dev/null 2>&1)
+  same_files "$linux" "Linux build"
+fi
 
 # Tag by keyboard: into the settings list (Down: its heading), back (Enter),
 # down the list to position C, each line stored as it stands on the way,
