@@ -92,6 +92,28 @@ exit 0
 EOF2
 expect_bytes "$dir/2026.BUD" 'plan'
 
+# A file error: one line on the error stream, the same words in an error
+# box, status 1, and the file as it was.
+dir=$(fresh error)
+printf 'plan' > "$dir/2026.bud"
+chmod a-w "$dir/2026.bud"
+drive "$dir" error <<EOF2
+run "$win_cleanslate"
+wait Cleanslate
+keys alt+y
+wait Making Files for Brillora Program 
+keys down down down down down down down down enter
+wait Cleanslate
+keys y
+wait Cleanslate
+keys enter
+exit 1
+EOF2
+grep -q '^cleanslate: Cannot delete "2026.bud": it is read-only' "$work/error.out" ||
+  fail "file error: no error line: $(cat "$work/error.out")"
+expect_bytes "$dir/2026.bud" 'plan'
+chmod u+w "$dir/2026.bud"
+
 # The danger question declined with Enter (No is the default): nothing shown,
 # nothing touched.
 dir=$(fresh declined)
