@@ -22,4 +22,9 @@ int RunBackupOptionWindow(int /*argc*/, char** /*argv*/, common::Env& env,
                                          BackupOptions());
 }
 
+std::optional<std::string> AskDataFolder(int /*argc*/, char** /*argv*/,
+                                         const std::string& /*start*/) {
+  return std::nullopt;
+}
+
 }  // namespace cleanslate

@@ -1,5 +1,9 @@
 #include "cleanslate/program_info.h"
 
+#include <string>
+
+#include "common/platform/display.h"
+
 namespace cleanslate {
 
 const common::ProgramInfo& CleanslateInfo() {
@@ -14,8 +18,9 @@ const common::ProgramInfo& CleanslateInfo() {
       "                 anything\"); every line asks what it asks, does its work\n"
       "                 and ends the program; another number is answered \"not\n"
       "                 programmed yet\" and the list is offered again\n"
-      "    end of input (Ctrl+D) closes the window: the program ends and no file\n"
-      "                 is touched\n"
+      "    end of input (" + std::string(common::EndOfInputKeys()) +
+          ") closes the window: the program ends and\n"
+          "                 no file is touched\n"
       "  Any other text is refused and the question asked again. Messages with\n"
       "  only OK wait for Enter; a category question takes y, n or c (cancel).\n"
       "  Example, resetting the budget files by script:\n"

@@ -4,6 +4,7 @@
 #ifndef CLEANSLATE_WINDOW_FRONT_END_H_
 #define CLEANSLATE_WINDOW_FRONT_END_H_
 
+#include <optional>
 #include <string>
 
 #include "cleanslate/clock.h"
@@ -21,6 +22,11 @@ int RunWindows(int argc, char** argv, common::Env& env, RandomSource& random, Cl
 // --list-backups or --restore, a restore's question in a message box.
 int RunBackupOptionWindow(int argc, char** argv, common::Env& env,
                           const common::StartupDecision& decision);
+
+// The store's data folder asked in a folder dialog starting at `start` (may
+// be empty); nothing when the user cancelled it, or where there are no
+// windows.
+std::optional<std::string> AskDataFolder(int argc, char** argv, const std::string& start);
 
 }  // namespace cleanslate
 

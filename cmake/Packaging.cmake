@@ -1,6 +1,7 @@
 # Installing and packaging both programs. On Linux `cmake --install` places
 # the programs, a desktop entry and an icon each, and CPack makes a .deb; the
-# Windows build's package is a .zip of the two terminal programs.
+# Windows build's packages are a .zip of the two programs with a read-me, and
+# an installer made with NSIS (target "installer").
 
 if(NOT WIN32)
   # The desktop entries start the programs in the store's data directory: they
@@ -27,6 +28,7 @@ set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_STRIP_FILES ON)
 
 if(WIN32)
+  install(FILES ${PROJECT_SOURCE_DIR}/packaging/windows/README.txt DESTINATION .)
   set(CPACK_GENERATOR "ZIP")
   set(CPACK_PACKAGE_FILE_NAME "${CPACK_PACKAGE_NAME}-${PROJECT_VERSION}-windows-x86_64")
   set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)
@@ -41,3 +43,27 @@ else()
 endif()
 
 include(CPack)
+
+# The installer: the stripped programs and the read-me, put together by
+# makensis (Debian's nsis).
+if(WIN32)
+  find_program(TOOLS_MAKENSIS makensis)
+  set(TOOLS_INSTALLER_FILE
+      ${PROJECT_BINARY_DIR}/${CPACK_PACKAGE_NAME}-${PROJECT_VERSION}-windows-x86_64-setup.exe)
+  set(TOOLS_INSTALLER_STAGE ${PROJECT_BINARY_DIR}/installer-files)
+  set(TOOLS_SOURCE_DIR ${PROJECT_SOURCE_DIR})
+  configure_file(${PROJECT_SOURCE_DIR}/packaging/windows/installer.nsi.in
+                 ${PROJECT_BINARY_DIR}/installer.nsi @ONLY)
+  if(TOOLS_MAKENSIS)
+    add_custom_command(OUTPUT ${TOOLS_INSTALLER_FILE}
+      COMMAND ${CMAKE_COMMAND} -E make_directory ${TOOLS_INSTALLER_STAGE}
+      COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:cleanslate> $<TARGET_FILE:tag>
+              ${PROJECT_SOURCE_DIR}/packaging/windows/README.txt ${TOOLS_INSTALLER_STAGE}
+      COMMAND ${CMAKE_STRIP} ${TOOLS_INSTALLER_STAGE}/cleanslate.exe ${TOOLS_INSTALLER_STAGE}/tag.exe
+      COMMAND ${TOOLS_MAKENSIS} -V2 ${PROJECT_BINARY_DIR}/installer.nsi
+      DEPENDS cleanslate tag ${PROJECT_BINARY_DIR}/installer.nsi
+              ${PROJECT_SOURCE_DIR}/packaging/windows/README.txt
+      COMMENT "Making the installer with NSIS")
+    add_custom_target(installer DEPENDS ${TOOLS_INSTALLER_FILE})
+  endif()
+endif()

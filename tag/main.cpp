@@ -9,6 +9,8 @@
 #include <vector>
 
 #include "common/platform/default_env.h"
+#include "common/app/data_folder.h"
+#include "common/app/program_main.h"
 #include "common/app/startup.h"
 #include "common/app/terminal/backup_terminal.h"
 #include "common/app/terminal/console.h"
@@ -17,9 +19,10 @@
 #include "tag/terminal/tag_terminal.h"
 #include "tag/window_front_end.h"
 
-int main(int argc, char** argv) {
-  common::PrepareConsole();
-  const common::ProgramInfo info{
+namespace {
+
+const common::ProgramInfo& TagInfo() {
+  static const common::ProgramInfo info{
       "tag",
       "Tag",
       "Edits the price tag layout of a Brillora store.",
@@ -29,27 +32,55 @@ int main(int argc, char** argv) {
        {"--restore", common::ProgramOption::Argument::kOptional,
         "[NAME]  put back the files of the backup NAME (the newest when none is\n"
         "                   named) after a question; the restore can be undone in turn"}}};
-  const std::vector<std::string> args(argv + 1, argv + argc);
+  return info;
+}
+
+int Run(std::vector<std::string> args, char** argv, const common::ConsoleUse& console) {
+  const common::ProgramInfo& info = TagInfo();
   if (std::find(args.begin(), args.end(), tag::kCheckLayoutsOption) != args.end()) {
+    // --data DIR may stand beside it; nothing else may.
+    const auto data = std::find(args.begin(), args.end(), "--data");
+    if (data != args.end() && data + 1 != args.end()) {
+      if (!common::EnterDataFolder(*(data + 1), info, std::cerr)) return 2;
+      args.erase(data, data + 2);
+    }
     common::DefaultEnv env(".");
     return tag::RunCheckLayouts(env, args, info, std::cout, std::cerr);
   }
-  const auto decision = common::DecideStartup(args, info, std::getenv, std::cout, std::cerr);
+  auto decision = common::DecideStartup(args, info, std::getenv, std::cout, std::cerr);
   if (decision.exit_status) return *decision.exit_status;
+  if (console.restore_on_terminal) decision.front_end = common::FrontEnd::kTerminal;
+  // The command line was read above; Qt sees none of it.
+  int window_argc = 1;
+  const std::optional<int> folder_status = common::SettleDataFolder(
+      decision, info,
+      [&](const std::string& start) { return tag::AskDataFolder(window_argc, argv, start); },
+      std::cerr);
+  if (folder_status) return *folder_status;
 
   common::DefaultEnv env(".");
   const std::string data_directory = common::CurrentDirectoryPath();
-  // The command line was read above; Qt sees none of it.
-  int qt_argc = 1;
   if (decision.option == "--list-backups" ||
       (decision.option == "--restore" && decision.front_end == common::FrontEnd::kTerminal)) {
     return common::RunBackupOptionTerminal(env, info, decision, tag::TagBackupOptions());
   }
   if (decision.option == "--restore") {
-    return tag::RunBackupOptionWindow(qt_argc, argv, env, info, decision);
+    return tag::RunBackupOptionWindow(window_argc, argv, env, info, decision);
   }
   if (decision.front_end == common::FrontEnd::kTerminal) {
     return tag::RunTagTerminal(env, std::cin, std::cout, std::cerr, info, data_directory);
   }
-  return tag::RunWindows(qt_argc, argv, env, info, data_directory);
+  return tag::RunWindows(window_argc, argv, env, info, data_directory);
+}
+
+}  // namespace
+
+int ProgramMain(int argc, char** argv) {
+  const std::vector<std::string> args(argv + 1, argv + argc);
+  // A windowed program on Windows has no console until it needs one.
+  const common::ConsoleUse console = common::ConnectConsoleFor(args);
+  common::PrepareConsole();
+  const int status = Run(args, argv, console);
+  common::HoldConsole(console.kind, status, console.interactive, std::cin, std::cout);
+  return status;
 }

@@ -20,4 +20,9 @@ int RunBackupOptionWindow(int /*argc*/, char** /*argv*/, common::Env& env,
   return common::RunBackupOptionTerminal(env, info, decision, TagBackupOptions());
 }
 
+std::optional<std::string> AskDataFolder(int /*argc*/, char** /*argv*/,
+                                         const std::string& /*start*/) {
+  return std::nullopt;
+}
+
 }  // namespace tag

@@ -4,6 +4,7 @@
 #ifndef TAG_WINDOW_FRONT_END_H_
 #define TAG_WINDOW_FRONT_END_H_
 
+#include <optional>
 #include <string>
 
 #include "common/platform/env.h"
@@ -19,6 +20,11 @@ int RunWindows(int argc, char** argv, common::Env& env, const common::ProgramInf
 // --restore with its question in a message box.
 int RunBackupOptionWindow(int argc, char** argv, common::Env& env,
                           const common::ProgramInfo& info, const common::StartupDecision& decision);
+
+// The store's data folder asked in a folder dialog starting at `start` (may
+// be empty); nothing when the user cancelled it, or where there are no
+// windows.
+std::optional<std::string> AskDataFolder(int argc, char** argv, const std::string& start);
 
 }  // namespace tag
 

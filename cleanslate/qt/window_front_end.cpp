@@ -7,6 +7,7 @@
 #include "cleanslate/program_info.h"
 #include "cleanslate/qt/cleanslate_qt_app.h"
 #include "common/app/qt/backup_window.h"
+#include "common/app/qt/folder_dialog.h"
 
 namespace cleanslate {
 
@@ -22,6 +23,10 @@ int RunBackupOptionWindow(int argc, char** argv, common::Env& env,
                           const common::StartupDecision& decision) {
   return common::RunBackupOptionWindow(argc, argv, env, CleanslateInfo(), decision,
                                        BackupOptions());
+}
+
+std::optional<std::string> AskDataFolder(int argc, char** argv, const std::string& start) {
+  return common::AskDataFolderQt(argc, argv, start);
 }
 
 }  // namespace cleanslate

@@ -12,13 +12,16 @@ namespace common {
 namespace {
 
 void PrintHelp(const ProgramInfo& info, std::ostream& out) {
-  out << "Usage: " << info.command << " [--terminal]\n"
+  out << "Usage: " << info.command << " [--terminal] [--data DIR]\n"
       << info.summary << "\n"
       << "It works on the data files in the current directory, whose full path it\n"
-      << "shows in its window (on the terminal: as the first line).\n\n"
+      << "shows in its window (on the terminal: as the first line). Started in the\n"
+      << "folder that holds the program itself, it asks for the store's data folder\n"
+      << "in a window and remembers it for the next such start; on the terminal it\n"
+      << "then needs --data.\n\n"
       << "Options:\n"
-      << "  --terminal  run in the terminal instead of a window (the default when\n"
-      << "              no graphical display is available)\n"
+      << TerminalOptionHelp()
+      << "  --data DIR  work on the data files in DIR instead of the current directory\n"
       << "  --help      show this help and end\n"
       << "  --version   show the version and end\n";
   for (const ProgramOption& option : info.options) out << "  " << option.name << " " << option.help << "\n";
@@ -56,6 +59,16 @@ StartupDecision DecideStartup(const std::vector<std::string>& args, const Progra
     }
     if (arg == "--terminal") {
       terminal = true;
+      continue;
+    }
+    if (arg == "--data") {
+      if (i + 1 >= args.size() || args[i + 1].empty()) {
+        err << info.command << ": --data needs a folder\n"
+            << "Try '" << info.command << " --help'.\n";
+        decision.exit_status = 2;
+        return decision;
+      }
+      decision.data_folder = args[++i];
       continue;
     }
     const ProgramOption* option = nullptr;

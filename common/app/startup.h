@@ -40,9 +40,11 @@ struct StartupDecision {
   std::optional<int> exit_status;  // set when the program ends here
   std::string option;                   // one of the program's options, or ""
   std::optional<std::string> argument;  // its argument
+  std::optional<std::string> data_folder;  // --data DIR, in UTF-8
 };
 
-// Reads the arguments (without the program name). --help and --version print
+// Reads the arguments (without the program name). --data takes the folder
+// that follows it whatever it looks like. --help and --version print
 // to `out`; a wrong argument prints to `err` and gives status 2. Without
 // --terminal the windows are chosen only when `check_display` finds them
 // available; when a named display does not open, one line on `err` says so

@@ -36,6 +36,11 @@ DisplayStatus CheckDisplayServers(const std::function<const char*(const char*)>&
 // there; elsewhere CheckDisplayServers with the real display servers.
 DisplayStatus CheckDisplay(const std::function<const char*(const char*)>& getenv);
 
+// The words of --help that differ between the platforms: the --terminal
+// option's lines, and the keys that end the input on a terminal.
+const char* TerminalOptionHelp();
+const char* EndOfInputKeys();
+
 }  // namespace common
 
 #endif  // COMMON_PLATFORM_DISPLAY_H_

@@ -65,4 +65,11 @@ DisplayStatus CheckDisplay(const std::function<const char*(const char*)>& getenv
   });
 }
 
+const char* TerminalOptionHelp() {
+  return "  --terminal  run in the terminal instead of a window (the default when\n"
+         "              no graphical display is available)\n";
+}
+
+const char* EndOfInputKeys() { return "Ctrl+D"; }
+
 }  // namespace common

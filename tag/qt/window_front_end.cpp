@@ -4,6 +4,7 @@
 #include <iostream>
 
 #include "common/app/qt/backup_window.h"
+#include "common/app/qt/folder_dialog.h"
 #include "tag/qt/tag_qt_app.h"
 #include "tag/tag_saves.h"
 
@@ -21,6 +22,10 @@ int RunBackupOptionWindow(int argc, char** argv, common::Env& env,
                           const common::ProgramInfo& info, const common::StartupDecision& decision) {
   return common::RunBackupOptionWindow(argc, argv, env, info, decision,
                                        TagBackupOptions());
+}
+
+std::optional<std::string> AskDataFolder(int argc, char** argv, const std::string& start) {
+  return common::AskDataFolderQt(argc, argv, start);
 }
 
 }  // namespace tag

@@ -1,6 +1,9 @@
 #include "common/app/terminal/terminal_io.h"
 
+#include <iostream>
+
 #include "common/app/messages.h"
+#include "common/app/terminal/console.h"
 #include "common/platform/windows1252.h"
 
 namespace common {
@@ -13,6 +16,11 @@ bool TerminalIo::ReadLine(std::string& line) {
     return false;
   }
   if (!raw.empty() && raw.back() == '\r') raw.pop_back();
+  if (&in_ == &std::cin && EndsInput(raw)) {
+    in_.setstate(std::ios::eofbit);
+    line.clear();
+    return false;
+  }
   line = Utf8ToWindows1252(raw);
   return true;
 }

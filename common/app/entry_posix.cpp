@@ -1,0 +1,3 @@
+#include "common/app/program_main.h"
+
+int main(int argc, char** argv) { return ProgramMain(argc, argv); }
