@@ -73,9 +73,12 @@ void Win32WindowHost::ReportError(const std::string& what) {
   error_reported_ = true;
   SetBusyPointer(false);
   err_ << ErrorLine(info_, what) << std::endl;
-  const HWND owner =
-      main_window_ != nullptr && ::IsWindowVisible(main_window_) ? main_window_ : nullptr;
-  ShowFatalError(owner, win32::Utf8ToWide(info_.title), win32::AnyTextToWide(what));
+  // Asked to stop from outside (the session ending), it ends without a box.
+  if (!StoppedFromOutside()) {
+    const HWND owner =
+        main_window_ != nullptr && ::IsWindowVisible(main_window_) ? main_window_ : nullptr;
+    ShowFatalError(owner, win32::Utf8ToWide(info_.title), win32::AnyTextToWide(what));
+  }
   End(1);
 }
 
