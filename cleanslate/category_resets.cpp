@@ -9,6 +9,7 @@
 #include "cleanslate/sales_files.h"
 #include "cleanslate/staff_file.h"
 #include "cleanslate/supplier_file.h"
+#include "common/files/line_file.h"
 #include "common/files/number_text.h"
 
 namespace cleanslate {
@@ -45,8 +46,8 @@ std::string RunSales(const ActionContext& context, common::WindowHost& host) {
 
 void PlanCustomers(Plan& plan, const ActionContext&) {
   plan.WriteRecords(kCustomerFile, CustomerRecord::kLength, 1, "the sample customer as record 1");
-  plan.Write(kCustomerCountFile, kLineFileBytes);
-  plan.Write(kNoteCountFile, kLineFileBytes);
+  plan.Write(kCustomerCountFile, common::kLineFileMostBytes);
+  plan.Write(kNoteCountFile, common::kLineFileMostBytes);
 }
 
 std::string RunCustomers(const ActionContext& context, common::WindowHost&) {
@@ -55,7 +56,7 @@ std::string RunCustomers(const ActionContext& context, common::WindowHost&) {
 }
 
 void PlanPayables(Plan& plan, const ActionContext&) {
-  plan.Write(kPayablesCountFile, kLineFileBytes);
+  plan.Write(kPayablesCountFile, common::kLineFileMostBytes);
 }
 
 std::string RunPayables(const ActionContext& context, common::WindowHost&) {
@@ -64,8 +65,8 @@ std::string RunPayables(const ActionContext& context, common::WindowHost&) {
 }
 
 void PlanOrders(Plan& plan, const ActionContext&) {
-  plan.Write(kLastOrderFile, kLineFileBytes);
-  plan.Write(kOrderCountFile, kLineFileBytes);
+  plan.Write(kLastOrderFile, common::kLineFileMostBytes);
+  plan.Write(kOrderCountFile, common::kLineFileMostBytes);
   plan.WriteRecords(kOrderFile, OrderRecord::kLength, 1, "an empty record 1");
 }
 
@@ -94,7 +95,7 @@ std::string RunBalances(const ActionContext& context, common::WindowHost&) {
 
 void PlanInventory(Plan& plan, const ActionContext&) {
   plan.WriteRecords(kInventoryFile, InventoryRecord::kLength, 1, "the sample item as record 1");
-  plan.Write(kInventoryCountFile, kLineFileBytes);
+  plan.Write(kInventoryCountFile, common::kLineFileMostBytes);
 }
 
 std::string RunInventory(const ActionContext& context, common::WindowHost&) {
@@ -107,7 +108,7 @@ std::string RunInventory(const ActionContext& context, common::WindowHost&) {
 void PlanSuppliers(Plan& plan, const ActionContext&) {
   plan.WriteRecords(kSupplierFile, SupplierRecord::kLength, 2,
                     "the working suppliers as records 1 and 2");
-  plan.Write(kSupplierCountFile, kLineFileBytes);
+  plan.Write(kSupplierCountFile, common::kLineFileMostBytes);
 }
 
 std::string RunSuppliers(const ActionContext& context, common::WindowHost&) {
@@ -131,7 +132,7 @@ std::string RunCheckbook(const ActionContext& context, common::WindowHost&) {
 
 void PlanEnvelopes(Plan& plan, const ActionContext&) {
   plan.WriteRecords(kRepairFile, RepairRecord::kLength, 1, "the sample envelope as record 1");
-  plan.Write(kRepairCountFile, kLineFileBytes);
+  plan.Write(kRepairCountFile, common::kLineFileMostBytes);
   plan.DeleteFile(kEnvelopeNoteFile);
   plan.DeleteFile(kEnvelopeNoteCountFile);
 }

@@ -55,8 +55,6 @@ extern const CategoryReset kStaffReset;
 void RunCategoryReset(const CategoryReset& reset, const ActionContext& context,
                       common::WindowHost& host);
 
-// An upper bound of the size of the small line files the resets write.
-inline constexpr std::uint64_t kLineFileBytes = 512;
 
 }  // namespace cleanslate
 

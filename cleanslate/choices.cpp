@@ -6,6 +6,7 @@
 #include "cleanslate/full_reset.h"
 #include "cleanslate/action_runner.h"
 #include "cleanslate/lock_marker.h"
+#include "common/files/line_file.h"
 #include "common/app/backup_commands.h"
 #include "common/journal/backups.h"
 #include "common/platform/windows1252.h"
@@ -48,7 +49,7 @@ void PlanChoice(const Choice& choice, common::Plan& plan, const ActionContext& c
   switch (choice.kind) {
     case ChoiceKind::kCategory: choice.reset->plan(plan, context); return;
     case ChoiceKind::kFullReset: PlanFullReset(plan, context); return;
-    case ChoiceKind::kLock: plan.Write(kLockMarker, kLineFileBytes); return;
+    case ChoiceKind::kLock: plan.Write(kLockMarker, common::kLineFileMostBytes); return;
     case ChoiceKind::kLeave: return;
   }
 }

@@ -3,6 +3,7 @@
 #include "cleanslate/action_runner.h"
 #include "cleanslate/category_resets.h"
 #include "cleanslate/lock_marker.h"
+#include "common/files/line_file.h"
 
 namespace cleanslate {
 
@@ -42,7 +43,7 @@ void LockZeroing(const ActionContext& context) {
   if (answer == Answer::kYes) {
     RunAction(
         context, ActionOptions("lock", kLockTitle, /*keep_backup=*/false),
-        [](common::Plan& plan, const ActionContext&) { plan.Write(kLockMarker, kLineFileBytes); },
+        [](common::Plan& plan, const ActionContext&) { plan.Write(kLockMarker, common::kLineFileMostBytes); },
         [](const ActionContext& inner, common::Transaction&) { WriteLockMarker(inner.env); });
     context.messages.ShowMessage("You will not be able to zero the files from this time on",
                                  Buttons::kOk);

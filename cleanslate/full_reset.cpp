@@ -1,6 +1,7 @@
 #include "cleanslate/full_reset.h"
 
 #include "cleanslate/action_runner.h"
+#include "common/files/line_file.h"
 #include "common/platform/file_error.h"
 #include "cleanslate/category_resets.h"
 #include "cleanslate/customer_file.h"
@@ -44,7 +45,7 @@ struct InitialFile {
   std::uint64_t bytes;
 };
 
-constexpr std::uint64_t kLine = kLineFileBytes;
+constexpr std::uint64_t kLine = common::kLineFileMostBytes;
 const InitialFile kInitialFiles[] = {
     {"prtfont.siz", kLine},
     {"nextslip.num", kLine},
@@ -149,8 +150,8 @@ void RunFullReset(const ActionContext& context, common::WindowHost& host) {
     RunAction(
         context, ActionOptions("everything", kFullResetTitle, /*keep_backup=*/false),
         [](common::Plan& plan, const ActionContext&) {
-          plan.Write(kNoteCountFile, kLineFileBytes);
-          plan.Write(kConversionMarker, kLineFileBytes);
+          plan.Write(kNoteCountFile, common::kLineFileMostBytes);
+          plan.Write(kConversionMarker, common::kLineFileMostBytes);
         },
         [](const ActionContext& inner, common::Transaction&) {
           WriteTestAccountNoteCount(inner.env);

@@ -8,10 +8,10 @@
 #include <vector>
 
 #include "cleanslate/action_runner.h"
-#include "cleanslate/choices.h"
 #include "cleanslate/clock.h"
 #include "cleanslate/program_info.h"
 #include "cleanslate/random_source.h"
+#include "cleanslate/terminal/plan_command.h"
 #include "cleanslate/terminal/terminal_view.h"
 #include "cleanslate/window_front_end.h"
 #include "common/platform/default_env.h"
@@ -20,30 +20,8 @@
 #include "common/app/startup.h"
 #include "common/app/terminal/backup_terminal.h"
 #include "common/app/terminal/console.h"
-#include "common/app/terminal/terminal_io.h"
-#include "common/app/terminal/terminal_messages.h"
 
 namespace {
-
-int RunPlan(const common::StartupDecision& decision, common::Env& env,
-            cleanslate::RandomSource& random, cleanslate::Clock& clock) {
-  const common::ProgramInfo& info = cleanslate::CleanslateInfo();
-  const std::string text = decision.argument.value_or("");
-  const std::optional<int> number = cleanslate::ChoiceNumber(text);
-  const int count = static_cast<int>(cleanslate::Choices().size());
-  if (!number || *number < 1 || *number > count) {
-    std::cerr << info.command << ": --plan needs a line number from 1 to " << count << ", not '"
-              << text << "'\n";
-    return 2;
-  }
-  common::TerminalIo io(std::cin, std::cout);
-  common::TerminalMessages messages(io, info.title);
-  return common::RunReportingErrors(info, std::cout, std::cerr, [&] {
-    cleanslate::PrintChoicePlan(*number, cleanslate::ActionContext{env, messages, random, clock},
-                                std::cout);
-    return 0;
-  });
-}
 
 int Run(const std::vector<std::string>& args, char** argv,
         const common::ConsoleUse& console) {
@@ -74,7 +52,9 @@ int Run(const std::vector<std::string>& args, char** argv,
   if (decision.option == "--restore") {
     return cleanslate::RunBackupOptionWindow(window_argc, argv, env, decision);
   }
-  if (decision.option == "--plan") return RunPlan(decision, env, random, clock);
+  if (decision.option == "--plan") {
+    return cleanslate::RunPlanCommand(decision.argument, env, random, clock, std::cout, std::cerr);
+  }
   if (decision.front_end == common::FrontEnd::kTerminal) {
     return cleanslate::RunTerminal(std::cin, std::cout, std::cerr, env, random, clock,
                                    data_directory);

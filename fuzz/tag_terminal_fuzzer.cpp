@@ -24,8 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   std::istringstream in{std::string(fuzz::AsText(data, size))};
   std::ostringstream out, err;
-  const common::ProgramInfo info{"tag", "Tag", "", tag::TerminalHelp()};
-  const int status = tag::RunTagTerminal(env, in, out, err, info);
+  const int status = tag::RunTerminal(in, out, err, env);
 
   FUZZ_CHECK(status == 0 || status == 1);
   const std::string errors = err.str();

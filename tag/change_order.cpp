@@ -1,5 +1,6 @@
 #include "tag/change_order.h"
 
+#include "common/files/line_file.h"
 #include "common/files/file_names.h"
 #include "tag/department_files.h"
 #include "tag/tag_saves.h"
@@ -132,7 +133,7 @@ void ChangeOrder::Command1_Click() {
   if (!DepartmentTextUsable()) return;
   const std::string name = UpperCase(FieldLayoutFileName(controls_.Dept.text));
   SaveInTransaction(
-      env_, kFieldLayoutSave, [&](common::Plan& plan) { plan.Write(name, kTagLineFileBytes); },
+      env_, kFieldLayoutSave, [&](common::Plan& plan) { plan.Write(name, common::kLineFileMostBytes); },
       [&](common::Env& env) { WriteFieldLayout(env, name, BoxTexts()); });
   host_.ProcessPendingEvents();
   CloseWindow();

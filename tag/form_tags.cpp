@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "common/files/line_file.h"
 #include "common/app/backup_commands.h"
 #include "common/files/file_names.h"
 #include "common/files/number_text.h"
@@ -80,7 +81,7 @@ void FormTags::Form_Load() {
   if (!common::FileExists(env_, layout_.tagfile)) {
     SaveInTransaction(
         env_, kDefaultLayoutSave,
-        [&](common::Plan& plan) { plan.Write(layout_.tagfile, kTagLineFileBytes); },
+        [&](common::Plan& plan) { plan.Write(layout_.tagfile, common::kLineFileMostBytes); },
         [&](common::Env& env) { WriteDefaultLayout(env, layout_.tagfile); });
   }
   loadsettings();
@@ -224,7 +225,7 @@ void FormTags::save_Click() {
     if (layout_.tabpos[i] <= layout_.tabpos[i - 1]) messages_.ShowMessage(kOutOfOrder);
   }
   SaveInTransaction(
-      env_, kLayoutSave, [&](common::Plan& plan) { plan.Write(layout_.tagfile, kTagLineFileBytes); },
+      env_, kLayoutSave, [&](common::Plan& plan) { plan.Write(layout_.tagfile, common::kLineFileMostBytes); },
       [&](common::Env& env) { WriteLayout(env, layout_); });
   host_.EndProgram();
 }
@@ -244,7 +245,7 @@ void FormTags::microadjust_Click() {
   if (controls_.microadjust.checked) {
     SaveInTransaction(
         env_, kMicroAdjustSave,
-        [](common::Plan& plan) { plan.Write(kMicroAdjustWrittenName, kTagLineFileBytes); },
+        [](common::Plan& plan) { plan.Write(kMicroAdjustWrittenName, common::kLineFileMostBytes); },
         [](common::Env& env) { SwitchMicroAdjustOn(env); });
     controls_.microadjustfactor.visible = true;
   } else if (MicroAdjustIsOn(env_)) {
@@ -259,7 +260,7 @@ void FormTags::microadjustfactor_Change() {
   if (!controls_.microadjust.checked) return;
   SaveInTransaction(
       env_, kMicroAdjustSave,
-      [](common::Plan& plan) { plan.Write(kMicroAdjustWrittenName, kTagLineFileBytes); },
+      [](common::Plan& plan) { plan.Write(kMicroAdjustWrittenName, common::kLineFileMostBytes); },
       [&](common::Env& env) { WriteMicroAdjustFactor(env, controls_.microadjustfactor.text); });
 }
 

@@ -2,7 +2,6 @@
 // with --terminal) on the terminal. Everything it reads and writes lies in
 // the current directory.
 
-#include <algorithm>
 #include <cstdlib>
 #include <iostream>
 #include <string>
@@ -14,6 +13,7 @@
 #include "common/app/startup.h"
 #include "common/app/terminal/backup_terminal.h"
 #include "common/app/terminal/console.h"
+#include "tag/program_info.h"
 #include "tag/tag_saves.h"
 #include "tag/terminal/check_layouts_command.h"
 #include "tag/terminal/tag_terminal.h"
@@ -21,32 +21,8 @@
 
 namespace {
 
-const common::ProgramInfo& TagInfo() {
-  static const common::ProgramInfo info{
-      "tag",
-      "Tag",
-      "Edits the price tag layout of a Brillora store.",
-      tag::TerminalHelp() + tag::kCheckLayoutsHelp,
-      {{"--list-backups", common::ProgramOption::Argument::kNone,
-        "   list the backups of \"Set all back to default\", newest first, and end"},
-       {"--restore", common::ProgramOption::Argument::kOptional,
-        "[NAME]  put back the files of the backup NAME (the newest when none is\n"
-        "                   named) after a question; the restore can be undone in turn"}}};
-  return info;
-}
-
-int Run(std::vector<std::string> args, char** argv, const common::ConsoleUse& console) {
-  const common::ProgramInfo& info = TagInfo();
-  if (std::find(args.begin(), args.end(), tag::kCheckLayoutsOption) != args.end()) {
-    // --data DIR may stand beside it; nothing else may.
-    const auto data = std::find(args.begin(), args.end(), "--data");
-    if (data != args.end() && data + 1 != args.end()) {
-      if (!common::EnterDataFolder(*(data + 1), info, std::cerr)) return 2;
-      args.erase(data, data + 2);
-    }
-    common::DefaultEnv env(".");
-    return tag::RunCheckLayouts(env, args, info, std::cout, std::cerr);
-  }
+int Run(const std::vector<std::string>& args, char** argv, const common::ConsoleUse& console) {
+  const common::ProgramInfo& info = tag::TagInfo();
   auto decision = common::DecideStartup(args, info, std::getenv, std::cout, std::cerr);
   if (decision.exit_status) return *decision.exit_status;
   if (console.restore_on_terminal) decision.front_end = common::FrontEnd::kTerminal;
@@ -59,18 +35,21 @@ int Run(std::vector<std::string> args, char** argv, const common::ConsoleUse& co
   if (folder_status) return *folder_status;
 
   common::DefaultEnv env(".");
+  if (decision.option == tag::kCheckLayoutsOption) {
+    return tag::RunCheckLayouts(env, info, std::cout, std::cerr);
+  }
   const std::string data_directory = common::CurrentDirectoryPath();
   if (decision.option == "--list-backups" ||
       (decision.option == "--restore" && decision.front_end == common::FrontEnd::kTerminal)) {
     return common::RunBackupOptionTerminal(env, info, decision, tag::TagBackupOptions());
   }
   if (decision.option == "--restore") {
-    return tag::RunBackupOptionWindow(window_argc, argv, env, info, decision);
+    return tag::RunBackupOptionWindow(window_argc, argv, env, decision);
   }
   if (decision.front_end == common::FrontEnd::kTerminal) {
-    return tag::RunTagTerminal(env, std::cin, std::cout, std::cerr, info, data_directory);
+    return tag::RunTerminal(std::cin, std::cout, std::cerr, env, data_directory);
   }
-  return tag::RunWindows(window_argc, argv, env, info, data_directory);
+  return tag::RunWindows(window_argc, argv, env, data_directory);
 }
 
 }  // namespace

@@ -44,8 +44,6 @@ void SaveInTransaction(common::Env& env, const TagSave& save,
                        const std::function<void(common::Plan&)>& plan,
                        const std::function<void(common::Env&)>& work);
 
-// An upper bound of the size of Tag's small line files.
-inline constexpr std::uint64_t kTagLineFileBytes = 4096;
 
 }  // namespace tag
 

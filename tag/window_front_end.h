@@ -14,12 +14,11 @@ namespace tag {
 
 // Shows the windows until the program ends; returns the exit status. `argv`
 // holds the program name only.
-int RunWindows(int argc, char** argv, common::Env& env, const common::ProgramInfo& info,
-               const std::string& data_directory);
+int RunWindows(int argc, char** argv, common::Env& env, const std::string& data_directory);
 
 // --restore with its question in a message box.
 int RunBackupOptionWindow(int argc, char** argv, common::Env& env,
-                          const common::ProgramInfo& info, const common::StartupDecision& decision);
+                          const common::StartupDecision& decision);
 
 // The store's data folder asked in a folder dialog starting at `start` (may
 // be empty); nothing when the user cancelled it, or where there are no

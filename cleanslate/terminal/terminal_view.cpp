@@ -29,22 +29,6 @@ void PrintWindow(common::TerminalIo& io, const MakefileWindow& window) {
 
 }  // namespace
 
-std::optional<int> ChoiceNumber(const std::string& line) {
-  std::string text = common::Trimmed(line);
-  const std::size_t digits = !text.empty() && (text[0] == '+' || text[0] == '-') ? 1 : 0;
-  if (digits == text.size() || text.find_first_not_of("0123456789", digits) != std::string::npos) {
-    return std::nullopt;
-  }
-  if (text[0] == '+') text.erase(0, 1);
-  long long value = 0;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
-  if (value <= std::numeric_limits<int>::min() || value > std::numeric_limits<int>::max()) {
-    return std::nullopt;
-  }
-  return static_cast<int>(value);
-}
-
 int RunTerminal(std::istream& in, std::ostream& out, std::ostream& err, common::Env& env,
                 RandomSource& random, Clock& clock, const std::string& data_directory) {
   const common::ProgramInfo& info = CleanslateInfo();
@@ -68,7 +52,7 @@ int RunTerminal(std::istream& in, std::ostream& out, std::ostream& err, common::
         io.out() << "\n";
         return 0;
       }
-      const std::optional<int> number = ChoiceNumber(line);
+      const std::optional<int> number = common::WholeNumber(line);
       if (!number) {
         io.out() << "Please type a line number from 1 to " << count
                  << ", or end the input to close the window.\n";

@@ -24,10 +24,6 @@ int RunTerminal(std::istream& in, std::ostream& out, std::ostream& err, common::
                 RandomSource& random, Clock& clock,
                 const std::string& data_directory = std::string());
 
-// The line number typed on a line: a whole number with an optional sign,
-// spaces around it allowed, above the smallest 32-bit number and not above
-// the largest; nothing for any other text.
-std::optional<int> ChoiceNumber(const std::string& line);
 
 }  // namespace cleanslate
 

@@ -45,6 +45,8 @@ StartupDecision DecideStartup(const std::vector<std::string>& args, const Progra
                               std::ostream& out, std::ostream& err) {
   StartupDecision decision;
   bool terminal = false;
+  int others = 0;  // arguments beside --data and the program's option
+  bool alone = false;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
     if (arg == "--help" || arg == "-h") {
@@ -59,6 +61,7 @@ StartupDecision DecideStartup(const std::vector<std::string>& args, const Progra
     }
     if (arg == "--terminal") {
       terminal = true;
+      ++others;
       continue;
     }
     if (arg == "--data") {
@@ -77,6 +80,7 @@ StartupDecision DecideStartup(const std::vector<std::string>& args, const Progra
     }
     if (option != nullptr && decision.option.empty()) {
       decision.option = option->name;
+      alone = option->alone;
       const bool next_is_value = i + 1 < args.size() && !args[i + 1].starts_with("--");
       if (option->argument != ProgramOption::Argument::kNone && next_is_value) {
         decision.argument = args[++i];
@@ -93,7 +97,13 @@ StartupDecision DecideStartup(const std::vector<std::string>& args, const Progra
     decision.exit_status = 2;
     return decision;
   }
-  if (terminal) {
+  if (alone && others > 0) {
+    err << info.command << ": " << decision.option << " takes no other argument\n"
+        << "Try '" << info.command << " --help'.\n";
+    decision.exit_status = 2;
+    return decision;
+  }
+  if (terminal || alone) {
     decision.front_end = FrontEnd::kTerminal;
     return decision;
   }

@@ -23,6 +23,9 @@ struct ProgramOption {
   std::string name;  // "--restore"
   Argument argument = Argument::kNone;
   std::string help;  // "[NAME]  puts back ..." as printed after the name
+  // A command of its own: nothing may stand beside it but --data, and it
+  // runs without a window.
+  bool alone = false;
 };
 
 struct ProgramInfo {

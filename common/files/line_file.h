@@ -18,6 +18,11 @@
 
 namespace common {
 
+// The most bytes a line file that the programs write can take: what a plan
+// reserves on the disk for one (their longest, a department's six layout
+// boxes, stays far below it).
+inline constexpr std::uint64_t kLineFileMostBytes = 4096;
+
 class LineFileWriter {
  public:
   // Nothing is written before Close(); `name` is resolved in the data

@@ -1,3 +1,4 @@
+#include "tag/program_info.h"
 #include "tag/window_front_end.h"
 
 #include <QApplication>
@@ -10,8 +11,9 @@
 
 namespace tag {
 
-int RunWindows(int argc, char** argv, common::Env& env, const common::ProgramInfo& info,
+int RunWindows(int argc, char** argv, common::Env& env,
                const std::string& data_directory) {
+  const common::ProgramInfo& info = TagInfo();
   QApplication application(argc, argv);
   TagQtApp app(env, info, data_directory, std::cerr);
   if (!app.Start()) return 1;
@@ -19,7 +21,8 @@ int RunWindows(int argc, char** argv, common::Env& env, const common::ProgramInf
 }
 
 int RunBackupOptionWindow(int argc, char** argv, common::Env& env,
-                          const common::ProgramInfo& info, const common::StartupDecision& decision) {
+                          const common::StartupDecision& decision) {
+  const common::ProgramInfo& info = TagInfo();
   return common::RunBackupOptionWindow(argc, argv, env, info, decision,
                                        TagBackupOptions());
 }

@@ -5,20 +5,14 @@
 namespace tag {
 
 const char kCheckLayoutsHelp[] =
-    "\nChecking every item:\n"
-    "  tag --check-layouts\n"
-    "           prints every item of invent.dat whose fields its department's layout\n"
-    "           (its own file or DEFAULT) would cut, or whose parts would run into\n"
-    "           the next part's column, then the counts per department; writes\n"
-    "           nothing. Blank items and items of vendor 999 are not checked.\n";
+    "  print every item of invent.dat whose fields its department's\n"
+    "                   layout (its own file or DEFAULT) would cut, or whose parts would\n"
+    "                   run into the next part's column, then the counts per department,\n"
+    "                   and end; writes nothing. Blank items and items of vendor 999 are\n"
+    "                   not checked.";
 
-int RunCheckLayouts(common::Env& env, const std::vector<std::string>& args,
-                    const common::ProgramInfo& info, std::ostream& out, std::ostream& err) {
-  if (args.size() != 1 || args.front() != kCheckLayoutsOption) {
-    err << info.command << ": " << kCheckLayoutsOption << " takes no other argument\n"
-        << "Try '" << info.command << " --help'.\n";
-    return 2;
-  }
+int RunCheckLayouts(common::Env& env, const common::ProgramInfo& info, std::ostream& out,
+                    std::ostream& err) {
   return common::RunReportingErrors(info, out, err, [&] {
     CheckLayouts(env, out);
     return 0;

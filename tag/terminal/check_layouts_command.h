@@ -15,15 +15,13 @@ namespace tag {
 
 inline constexpr char kCheckLayoutsOption[] = "--check-layouts";
 
-// What --help says of it.
+// What --help says of it, after its name.
 extern const char kCheckLayoutsHelp[];
 
-// Runs the check when `args` (without the program name) is the option
-// alone; any other argument beside it is a wrong command line (status 2).
-// Returns 0 when the check ran, 1 after a file error, reported as one line
-// on `err`.
-int RunCheckLayouts(common::Env& env, const std::vector<std::string>& args,
-                    const common::ProgramInfo& info, std::ostream& out, std::ostream& err);
+// Runs the check. Returns 0 when it ran, 1 after a file error, reported as
+// one line on `err`.
+int RunCheckLayouts(common::Env& env, const common::ProgramInfo& info, std::ostream& out,
+                    std::ostream& err);
 
 }  // namespace tag
 

@@ -12,6 +12,7 @@
 #include "tag/change_order.h"
 #include "tag/form_tags.h"
 #include "tag/item_picker.h"
+#include "tag/program_info.h"
 #include "tag/tag_preview.h"
 #include "tag/tag_window_host.h"
 #include "tag/terminal/tag_row_text.h"
@@ -97,12 +98,10 @@ std::string CommandList(const std::vector<TerminalCommand>& commands) {
   return text;
 }
 
-// The whole number `text` holds, or -1.
+// The number of a line or box `text` names, or -1.
 int CommandNumber(const std::string& text) {
-  int value = -1;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (error != std::errc() || end != text.data() + text.size() || value < 0) return -1;
-  return value;
+  const std::optional<int> value = common::WholeNumber(text);
+  return value && *value >= 0 ? *value : -1;
 }
 
 std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
@@ -373,8 +372,9 @@ std::string TerminalHelp() {
          "The end of input ends the program; nothing more is written.\n";
 }
 
-int RunTagTerminal(common::Env& env, std::istream& in, std::ostream& out, std::ostream& err,
-                   const common::ProgramInfo& info, const std::string& data_directory) {
+int RunTerminal(std::istream& in, std::ostream& out, std::ostream& err, common::Env& env,
+                const std::string& data_directory) {
+  const common::ProgramInfo& info = TagInfo();
   common::TerminalIo io(in, out);
   return common::RunReportingErrors(info, out, err, [&] {
     TerminalFrontEnd front_end(env, io, info.title, data_directory);

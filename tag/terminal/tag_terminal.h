@@ -20,9 +20,8 @@ std::string TerminalHelp();
 // given). A file error is reported as one line on `err`. Returns the exit
 // status: 0 when the program ends as designed (Save/Exit, quit, end of
 // input), 1 after a file error.
-int RunTagTerminal(common::Env& env, std::istream& in, std::ostream& out, std::ostream& err,
-                   const common::ProgramInfo& info,
-                   const std::string& data_directory = std::string());
+int RunTerminal(std::istream& in, std::ostream& out, std::ostream& err, common::Env& env,
+                const std::string& data_directory = std::string());
 
 }  // namespace tag
 

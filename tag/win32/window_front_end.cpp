@@ -1,5 +1,6 @@
 // Tag's window front end on Windows: the Win32 windows.
 
+#include "tag/program_info.h"
 #include "tag/window_front_end.h"
 
 #include <iostream>
@@ -11,15 +12,17 @@
 
 namespace tag {
 
-int RunWindows(int /*argc*/, char** /*argv*/, common::Env& env, const common::ProgramInfo& info,
+int RunWindows(int /*argc*/, char** /*argv*/, common::Env& env,
                const std::string& data_directory) {
+  const common::ProgramInfo& info = TagInfo();
   TagWin32App app(env, info, data_directory, std::cerr);
   if (!app.Start()) return 1;
   return app.Exec();
 }
 
 int RunBackupOptionWindow(int /*argc*/, char** /*argv*/, common::Env& env,
-                          const common::ProgramInfo& info, const common::StartupDecision& decision) {
+                          const common::StartupDecision& decision) {
+  const common::ProgramInfo& info = TagInfo();
   return common::RunBackupOptionWin32(env, info, decision, TagBackupOptions());
 }
 

@@ -1,4 +1,5 @@
 #include "cleanslate/terminal/terminal_view.h"
+#include "common/app/terminal/terminal_io.h"
 
 #include <gtest/gtest.h>
 
@@ -69,7 +70,7 @@ TEST(TerminalViewTest, LineNumbersAreWholeNumbersOnly) {
       {"8 8", {}},       {"+", {}},       {"+-3", {}},       {"2.0", {}},
       {"2147483647", 2147483647},         {"2147483648", {}}, {"-2147483648", {}},
   };
-  for (const Case& c : cases) EXPECT_EQ(ChoiceNumber(c.line), c.expected) << '"' << c.line << '"';
+  for (const Case& c : cases) EXPECT_EQ(common::WholeNumber(c.line), c.expected) << '"' << c.line << '"';
 }
 
 TEST(TerminalViewTest, UnknownTextAsksAgainAndFifteenReachesTheUnprogrammedChoice) {

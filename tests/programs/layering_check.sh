@@ -40,10 +40,11 @@ for front in terminal qt win32; do
   check common/app/$front/*.h common/app/$front/*.cpp
 done
 # The programs below their front ends: no front end of common/ or their own.
-# Only main.cpp and the choice between the front ends (*front_end*) stand
-# above them all.
+# Only main.cpp, the program's description (program_info, which lists its
+# terminal commands) and the choice between the front ends (*front_end*)
+# stand above them all.
 allowed='^common/(platform|files|journal|app)/[^/]*$|^(cleanslate|tag)/[^/]*$'
-check $(ls cleanslate/*.h cleanslate/*.cpp tag/*.h tag/*.cpp | grep -v 'main.cpp\|front_end')
+check $(ls cleanslate/*.h cleanslate/*.cpp tag/*.h tag/*.cpp | grep -v 'main.cpp\|front_end\|program_info')
 if grep -ln '#include <Q' common/platform/* common/files/* common/journal/* common/app/*.* \
     cleanslate/*.* tag/*.* 2>/dev/null | grep -v 'main.cpp\|front_end'; then
   echo "the files above include Qt below the front ends"

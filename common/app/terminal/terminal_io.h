@@ -7,6 +7,7 @@
 
 #include <istream>
 #include <ostream>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -35,6 +36,10 @@ class TerminalIo {
 
 // `text` without spaces and tabs at either end.
 std::string Trimmed(std::string_view text);
+
+// The whole number a typed line holds (spaces around it, an optional sign),
+// when it holds one that fits an int and nothing else.
+std::optional<int> WholeNumber(std::string_view line);
 
 }  // namespace common
 
