@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <memory>
+#include <optional>
 #include <tuple>
 
 #include "common/journal/backup_folder.h"
@@ -254,62 +255,75 @@ std::string BackupLine(const Backup& backup) {
          LastPart(backup.folder) + "\"";
 }
 
+namespace {
+
+// The journal of the working folder `folder`; nothing when it was cut short
+// before anything changed (the folder is then removed). Throws FileError,
+// saying what to do, when it cannot be used.
+std::optional<Journal> ReadJournalOf(Env& env, const std::string& folder) {
+  const std::string path = JoinFolder(folder, kJournalFile);
+  try {
+    RequireOriginalsFolder(env, folder);
+    std::optional<Journal> read = ParseJournal(ReadWholeFile(env, path), path);
+    if (read) return read;
+    // Cut short while it was first written, before anything changed.
+    const std::string originals = JoinFolder(folder, kOriginalsFolder);
+    if (env.Stat(originals).type == EntryType::kDirectory &&
+        !env.ListDirectory(originals).empty()) {
+      throw FileError("read", path, "it is cut short, but originals have been moved");
+    }
+    RemoveTree(env, folder);
+    return std::nullopt;
+  } catch (const FileError& error) {
+    throw error.WithNote(
+        "An interrupted action left the backup folder \"" + folder +
+        "\", whose journal cannot be used, so nothing has been put back. Its originals are "
+        "kept there: look at them, move the folder out of the data directory, then start "
+        "again.");
+  }
+}
+
+// Puts back what the interrupted action of `folder` left, and keeps the
+// rest as a complete backup.
+RecoveredAction Recover(Env& env, const std::string& folder, const Journal& journal) {
+  try {
+    RecoveredAction action{journal.header, folder, PutBack(env, folder, journal)};
+    if (!action.left.empty()) {
+      KeepAsBackup(env, folder, journal, action.left);
+    } else if (env.Stat(JoinFolder(folder, kMarkerFile)).type == EntryType::kRegular) {
+      RemoveTree(env, folder);
+    } else {
+      // Not a folder of ours by its marker (an older one): only its journal goes.
+      env.RemoveFile(JoinFolder(folder, kJournalFile));
+    }
+    return action;
+  } catch (const FileError& error) {
+    throw error.WithNote("The files of the interrupted action are kept in \"" + folder + "\".");
+  }
+}
+
+}  // namespace
+
 std::vector<RecoveredAction> RecoverInterrupted(Env& env, const WorkLock&,
                                                 const std::string& backups) {
   std::vector<RecoveredAction> recovered;
   for (const std::string& folder : Subfolders(env, backups)) {
-    const std::string journal_path = JoinFolder(folder, kJournalFile);
+    const std::string journal = JoinFolder(folder, kJournalFile);
     switch (StateOf(env, folder)) {
       case FolderState::kForeign:
-        continue;
+        break;
       case FolderState::kLeftover:
         RemoveTree(env, folder);
-        continue;
+        break;
       case FolderState::kComplete:
         // Only the journal may be left over from its last step.
-        if (env.Stat(journal_path).type == EntryType::kRegular) env.RemoveFile(journal_path);
-        continue;
-      case FolderState::kWorking:
+        if (env.Stat(journal).type == EntryType::kRegular) env.RemoveFile(journal);
         break;
-    }
-    Journal journal;
-    try {
-      RequireOriginalsFolder(env, folder);
-      std::optional<Journal> read = ParseJournal(ReadWholeFile(env, journal_path), journal_path);
-      if (!read) {
-        // Cut short while it was first written, before anything changed.
-        const std::string originals = JoinFolder(folder, kOriginalsFolder);
-        if (env.Stat(originals).type != EntryType::kDirectory ||
-            env.ListDirectory(originals).empty()) {
-          RemoveTree(env, folder);
-          continue;
+      case FolderState::kWorking:
+        if (const std::optional<Journal> read = ReadJournalOf(env, folder)) {
+          recovered.push_back(Recover(env, folder, *read));
         }
-        throw FileError("read", journal_path, "it is cut short, but originals have been moved");
-      }
-      journal = std::move(*read);
-    } catch (const FileError& error) {
-      throw error.WithNote(
-          "An interrupted action left the backup folder \"" + folder +
-          "\", whose journal cannot be used, so nothing has been put back. Its originals are "
-          "kept there: look at them, move the folder out of the data directory, then start "
-          "again.");
-    }
-    try {
-      RecoveredAction action{journal.header, folder, PutBack(env, folder, journal)};
-      if (action.left.empty()) {
-        if (StateOf(env, folder) == FolderState::kWorking &&
-            env.Stat(JoinFolder(folder, kMarkerFile)).type == EntryType::kRegular) {
-          RemoveTree(env, folder);
-        } else {
-          env.RemoveFile(journal_path);
-        }
-      } else {
-        KeepAsBackup(env, folder, journal, action.left);
-      }
-      recovered.push_back(std::move(action));
-    } catch (const FileError& error) {
-      throw error.WithNote("The files of the interrupted action are kept in \"" + folder +
-                           "\".");
+        break;
     }
   }
   return recovered;
