@@ -8,76 +8,6 @@
 
 namespace testing_support {
 
-namespace {
-
-class CountedSequentialFile : public common::SequentialFile {
- public:
-  CountedSequentialFile(CountingFaultEnv& env, std::string path,
-                        std::unique_ptr<common::SequentialFile> base)
-      : env_(env), path_(std::move(path)), base_(std::move(base)) {}
-  std::size_t Read(char* buffer, std::size_t n) override {
-    env_.Step("read", path_);
-    return base_->Read(buffer, n);
-  }
-
- private:
-  CountingFaultEnv& env_;
-  std::string path_;
-  std::unique_ptr<common::SequentialFile> base_;
-};
-
-class CountedRandomAccessFile : public common::RandomAccessFile {
- public:
-  CountedRandomAccessFile(CountingFaultEnv& env, std::string path,
-                          std::unique_ptr<common::RandomAccessFile> base)
-      : env_(env), path_(std::move(path)), base_(std::move(base)) {}
-  std::uint64_t Size() override {
-    env_.Step("read", path_);
-    return base_->Size();
-  }
-  std::size_t ReadAt(std::uint64_t offset, char* buffer, std::size_t n) override {
-    env_.Step("read", path_);
-    return base_->ReadAt(offset, buffer, n);
-  }
-  void WriteAt(std::uint64_t offset, std::string_view data) override {
-    env_.Step("write", path_);
-    base_->WriteAt(offset, data);
-  }
-  void Sync() override { env_.Step("write", path_); }
-  void Close() override {
-    env_.Step("write", path_);
-    base_->Close();
-  }
-
- private:
-  CountingFaultEnv& env_;
-  std::string path_;
-  std::unique_ptr<common::RandomAccessFile> base_;
-};
-
-class CountedWritableFile : public common::WritableFile {
- public:
-  CountedWritableFile(CountingFaultEnv& env, std::string path,
-                      std::unique_ptr<common::WritableFile> base)
-      : env_(env), path_(std::move(path)), base_(std::move(base)) {}
-  void Append(std::string_view data) override {
-    env_.Step("write", path_);
-    base_->Append(data);
-  }
-  void Sync() override { env_.Step("write", path_); }
-  void Close() override {
-    env_.Step("write", path_);
-    base_->Close();
-  }
-
- private:
-  CountingFaultEnv& env_;
-  std::string path_;
-  std::unique_ptr<common::WritableFile> base_;
-};
-
-}  // namespace
-
 CountingFaultEnv::CountingFaultEnv(const std::string& root, FaultMode mode, int fail_at,
                                    int error)
     : EnvWrapper(static_cast<common::Env&>(real_)),
@@ -95,6 +25,21 @@ void CountingFaultEnv::Step(const char* action, const std::string& path) {
   throw common::FileError::FromErrno(action, path, error_);
 }
 
+std::optional<std::size_t> CountingFaultEnv::Before(FileCall call, FileOrigin,
+                                                    const std::string& path) {
+  Step(call == FileCall::kRead ? "read" : "write", path);
+  return std::nullopt;
+}
+
+void CountingFaultEnv::FailPartWrite(const std::string& path) {
+  throw common::FileError::FromErrno("write", path, error_);
+}
+
+std::unique_ptr<common::FileLock> CountingFaultEnv::TryLockFile(const std::string& path) {
+  Step("lock", path);
+  return EnvWrapper::TryLockFile(path);
+}
+
 std::vector<common::DirEntry> CountingFaultEnv::ListDirectory(const std::string& dir) {
   Step("read the folder", dir);
   return EnvWrapper::ListDirectory(dir);
@@ -109,23 +54,22 @@ common::FileInfo CountingFaultEnv::Stat(const std::string& path) {
 }
 std::unique_ptr<common::SequentialFile> CountingFaultEnv::OpenForReading(const std::string& path) {
   Step("open", path);
-  return std::make_unique<CountedSequentialFile>(*this, path, EnvWrapper::OpenForReading(path));
+  return Hooked(*this, path, EnvWrapper::OpenForReading(path));
 }
 std::unique_ptr<common::RandomAccessFile> CountingFaultEnv::OpenForUpdate(const std::string& path) {
   Step("open", path);
-  return std::make_unique<CountedRandomAccessFile>(*this, path, EnvWrapper::OpenForUpdate(path));
+  return Hooked(*this, FileOrigin::kUpdated, path, EnvWrapper::OpenForUpdate(path));
 }
 std::unique_ptr<common::RandomAccessFile> CountingFaultEnv::CreateFile(
     const std::string& path, const std::string& permissions_of) {
   Step("create", path);
-  return std::make_unique<CountedRandomAccessFile>(*this, path,
-                                                   EnvWrapper::CreateFile(path, permissions_of));
+  return Hooked(*this, FileOrigin::kCreated, path, EnvWrapper::CreateFile(path, permissions_of));
 }
 std::pair<std::string, std::unique_ptr<common::WritableFile>> CountingFaultEnv::CreateTempFile(
     const std::string& beside) {
   Step("write", beside);
   auto [path, file] = EnvWrapper::CreateTempFile(beside);
-  return {path, std::make_unique<CountedWritableFile>(*this, path, std::move(file))};
+  return {path, Hooked(*this, path, std::move(file))};
 }
 void CountingFaultEnv::RenameFile(const std::string& from, const std::string& to) {
   Step("write", to);

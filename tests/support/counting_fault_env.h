@@ -15,6 +15,7 @@
 
 #include "common/platform/env.h"
 #include "common/platform/default_env.h"
+#include "tests/support/hooked_files.h"
 
 namespace testing_support {
 
@@ -28,7 +29,7 @@ enum class FaultMode {
   kCrash,     // the N-th operation and every later one throw SimulatedCrash
 };
 
-class CountingFaultEnv : public common::EnvWrapper {
+class CountingFaultEnv : public common::EnvWrapper, private FileHook {
  public:
   // `fail_at` 0 fails nothing and only counts.
   CountingFaultEnv(const std::string& root, FaultMode mode, int fail_at, int error = ENOSPC);
@@ -54,8 +55,14 @@ class CountingFaultEnv : public common::EnvWrapper {
   bool CreateDirectory(const std::string& path) override;
   void RemoveDirectory(const std::string& path) override;
   std::uint64_t FreeSpace(const std::string& dir) override;
+  std::unique_ptr<common::FileLock> TryLockFile(const std::string& path) override;
 
  private:
+  std::optional<std::size_t> Before(FileCall call, FileOrigin origin,
+                                    const std::string& path) override;
+  [[noreturn]] void FailPartWrite(const std::string& path) override;
+  bool DoesSync() const override { return false; }
+
   common::DefaultEnv real_;
   FaultMode mode_;
   int fail_at_;

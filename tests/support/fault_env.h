@@ -11,6 +11,7 @@
 
 #include "common/platform/env.h"
 #include "common/platform/default_env.h"
+#include "tests/support/hooked_files.h"
 
 namespace testing_support {
 
@@ -25,7 +26,7 @@ enum class FaultOp {
   kRemove,
 };
 
-class FaultEnv : public common::EnvWrapper {
+class FaultEnv : public common::EnvWrapper, private FileHook {
  public:
   explicit FaultEnv(const std::string& root);
 
@@ -54,6 +55,10 @@ class FaultEnv : public common::EnvWrapper {
   [[noreturn]] void Fail(const std::string& action, const std::string& path);
 
  private:
+  std::optional<std::size_t> Before(FileCall call, FileOrigin origin,
+                                    const std::string& path) override;
+  [[noreturn]] void FailPartWrite(const std::string& path) override;
+
   common::DefaultEnv real_;
   bool armed_ = false;
   FaultOp op_ = FaultOp::kAppend;
