@@ -152,9 +152,10 @@ int main(int argc, char** argv) {
   }
   const double checksum = std::chrono::duration<double>(Clock::now() - sum_start).count();
   const double other = total - split.read - split.write - split.sync - split.rename;
-  std::printf("  walk of %.0f MB: %.3f s = read %.3f + write %.3f + sync %.3f + rename %.3f + "
-              "other %.3f (the checksums, %.3f s apart, among it)\n",
-              split.bytes_read / 1e6, total, split.read, split.write, split.sync, split.rename,
-              other, checksum);
+  std::printf(
+      "  walk of %.0f MB: %.3f s = read %.3f + write %.3f + sync %.3f + rename %.3f + "
+      "other %.3f (the checksums, %.3f s apart, among it)\n",
+      split.bytes_read / 1e6, total, split.read, split.write, split.sync, split.rename, other,
+      checksum);
   return 0;
 }

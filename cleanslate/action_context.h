@@ -7,8 +7,8 @@
 
 #include "cleanslate/clock.h"
 #include "cleanslate/random_source.h"
-#include "common/platform/env.h"
 #include "common/app/messages.h"
+#include "common/platform/env.h"
 
 namespace cleanslate {
 

@@ -33,12 +33,11 @@ void RunAction(const ActionContext& context, const common::TransactionOptions& o
   const common::WorkLock lock = common::WorkLock::Take(context.env);
   common::Plan planned(context.env);
   plan(planned, context);
-  common::RunTransaction(context.env, lock, planned, options,
-                         [&](common::Transaction& transaction) {
-                           work(ActionContext{transaction.env(), context.messages, context.random,
-                                              context.clock},
-                                transaction);
-                         });
+  common::RunTransaction(
+      context.env, lock, planned, options, [&](common::Transaction& transaction) {
+        work(ActionContext{transaction.env(), context.messages, context.random, context.clock},
+             transaction);
+      });
 }
 
 }  // namespace cleanslate

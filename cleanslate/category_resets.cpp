@@ -157,16 +157,16 @@ std::string RunStaff(const ActionContext& context, common::WindowHost&) {
 void RunCategoryReset(const CategoryReset& reset, const ActionContext& context,
                       common::WindowHost& host) {
   std::string done;
-  RunAction(context, ActionOptions(reset.backup_name, reset.title), reset.plan,
-            [&](const ActionContext& inner, common::Transaction&) { done = reset.run(inner, host); });
+  RunAction(
+      context, ActionOptions(reset.backup_name, reset.title), reset.plan,
+      [&](const ActionContext& inner, common::Transaction&) { done = reset.run(inner, host); });
   context.messages.ShowMessage(done, common::Buttons::kOk);
 }
 
 const CategoryReset kSalesReset{"sales", "Zero sales files", PlanSales, RunSales};
 const CategoryReset kCustomersReset{"customers", "Zero customers files", PlanCustomers,
                                     RunCustomers};
-const CategoryReset kPayablesReset{"payables", "Zero A/P invoice files", PlanPayables,
-                                   RunPayables};
+const CategoryReset kPayablesReset{"payables", "Zero A/P invoice files", PlanPayables, RunPayables};
 const CategoryReset kOrdersReset{"orders", "Zero orders files", PlanOrders, RunOrders};
 const CategoryReset kBalancesReset{"balances", "Zero customers balances only", PlanBalances,
                                    RunBalances};

@@ -10,8 +10,8 @@
 #include <string>
 
 #include "cleanslate/action_context.h"
-#include "common/journal/transaction_plan.h"
 #include "common/app/window_host.h"
+#include "common/journal/transaction_plan.h"
 
 namespace cleanslate {
 
@@ -54,7 +54,6 @@ extern const CategoryReset kStaffReset;
 // message. Throws DirectoryBusy, or FileError with every file put back.
 void RunCategoryReset(const CategoryReset& reset, const ActionContext& context,
                       common::WindowHost& host);
-
 
 }  // namespace cleanslate
 

@@ -2,12 +2,12 @@
 
 #include <iterator>
 
+#include "cleanslate/action_runner.h"
 #include "cleanslate/confirmations.h"
 #include "cleanslate/full_reset.h"
-#include "cleanslate/action_runner.h"
 #include "cleanslate/lock_marker.h"
-#include "common/files/line_file.h"
 #include "common/app/backup_commands.h"
+#include "common/files/line_file.h"
 #include "common/journal/backups.h"
 #include "common/platform/windows1252.h"
 
@@ -29,8 +29,7 @@ const Choice kChoices[] = {
      &kInventoryReset},
     {kSuppliersReset.title, ChoiceKind::kCategory, "All supplier files will be erased.",
      &kSuppliersReset},
-    {kBudgetReset.title, ChoiceKind::kCategory, "All budget files will be erased.",
-     &kBudgetReset},
+    {kBudgetReset.title, ChoiceKind::kCategory, "All budget files will be erased.", &kBudgetReset},
     {kCheckbookReset.title, ChoiceKind::kCategory, "All checkbook files will be erased.",
      &kCheckbookReset},
     {kEnvelopesReset.title, ChoiceKind::kCategory, "All envelope files will be erased.",
@@ -47,10 +46,17 @@ std::span<const Choice> Choices() { return kChoices; }
 
 void PlanChoice(const Choice& choice, common::Plan& plan, const ActionContext& context) {
   switch (choice.kind) {
-    case ChoiceKind::kCategory: choice.reset->plan(plan, context); return;
-    case ChoiceKind::kFullReset: PlanFullReset(plan, context); return;
-    case ChoiceKind::kLock: plan.Write(kLockMarker, common::kLineFileMostBytes); return;
-    case ChoiceKind::kLeave: return;
+    case ChoiceKind::kCategory:
+      choice.reset->plan(plan, context);
+      return;
+    case ChoiceKind::kFullReset:
+      PlanFullReset(plan, context);
+      return;
+    case ChoiceKind::kLock:
+      plan.Write(kLockMarker, common::kLineFileMostBytes);
+      return;
+    case ChoiceKind::kLeave:
+      return;
   }
 }
 
@@ -74,11 +80,15 @@ bool PrintChoicePlan(int number, const ActionContext& context, std::ostream& out
     for (const common::PlannedFile& file : plan.files()) {
       out << "  " << common::ChangeWord(file.change) << "  \"" << name(file.name) << "\"";
       switch (file.change) {
-        case common::Change::kDelete: out << "  (" << bytes(file.size) << ")"; break;
+        case common::Change::kDelete:
+          out << "  (" << bytes(file.size) << ")";
+          break;
         case common::Change::kReplace:
           out << "  (" << bytes(file.size) << " now, at most " << file.new_size << " after)";
           break;
-        case common::Change::kCreate: out << "  (at most " << bytes(file.new_size) << ")"; break;
+        case common::Change::kCreate:
+          out << "  (at most " << bytes(file.new_size) << ")";
+          break;
       }
       if (!file.detail.empty()) out << ": " << name(file.detail);
       out << "\n";

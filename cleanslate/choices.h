@@ -24,8 +24,8 @@ enum class ChoiceKind {
 struct Choice {
   const char* line;
   ChoiceKind kind;
-  const char* sentence = nullptr;          // the category confirmation's first line
-  const CategoryReset* reset = nullptr;    // for kCategory
+  const char* sentence = nullptr;        // the category confirmation's first line
+  const CategoryReset* reset = nullptr;  // for kCategory
 };
 
 std::span<const Choice> Choices();

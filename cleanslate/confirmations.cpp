@@ -43,7 +43,9 @@ void LockZeroing(const ActionContext& context) {
   if (answer == Answer::kYes) {
     RunAction(
         context, ActionOptions("lock", kLockTitle, /*keep_backup=*/false),
-        [](common::Plan& plan, const ActionContext&) { plan.Write(kLockMarker, common::kLineFileMostBytes); },
+        [](common::Plan& plan, const ActionContext&) {
+          plan.Write(kLockMarker, common::kLineFileMostBytes);
+        },
         [](const ActionContext& inner, common::Transaction&) { WriteLockMarker(inner.env); });
     context.messages.ShowMessage("You will not be able to zero the files from this time on",
                                  Buttons::kOk);

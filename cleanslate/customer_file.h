@@ -10,9 +10,9 @@
 #include <string>
 
 #include "cleanslate/clock.h"
-#include "common/platform/env.h"
 #include "common/files/record_file.h"
 #include "common/files/text_record.h"
+#include "common/platform/env.h"
 
 namespace cleanslate {
 
@@ -34,7 +34,7 @@ class CustomerRecord : public common::FixedRecord<180> {
   static constexpr common::TextField Zip{92, 10};
   static constexpr common::TextField SaleLinkA{102, 4};  // links into the sales files
   static constexpr common::TextField SaleLinkB{106, 8};
-  static constexpr common::TextField Balance{114, 8};    // charge balance, "0.00"
+  static constexpr common::TextField Balance{114, 8};  // charge balance, "0.00"
   static constexpr common::TextField Amount2{122, 8};
   static constexpr common::TextField Phone{130, 12};
   static constexpr common::TextField Extra2{142, 6};
@@ -44,10 +44,10 @@ class CustomerRecord : public common::FixedRecord<180> {
   static constexpr common::TextField Extra4{169, 4};
   static constexpr common::TextField Extra5{173, 2};
   static constexpr common::TextField Extra6{175, 5};
-  static_assert(common::FieldsFillRecord(
-      kLength, {LastName, FirstName, Street, Extra1, City, State, Zip, SaleLinkA, SaleLinkB,
-                Balance, Amount2, Phone, Extra2, Amount3, AccountNumber, Extra3, Extra4,
-                Extra5, Extra6}));
+  static_assert(common::FieldsFillRecord(kLength,
+                                         {LastName, FirstName, Street, Extra1, City, State, Zip,
+                                          SaleLinkA, SaleLinkB, Balance, Amount2, Phone, Extra2,
+                                          Amount3, AccountNumber, Extra3, Extra4, Extra5, Extra6}));
 };
 
 class NoteRecord : public common::FixedRecord<99> {

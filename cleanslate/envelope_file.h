@@ -6,8 +6,8 @@
 #ifndef CLEANSLATE_ENVELOPE_FILE_H_
 #define CLEANSLATE_ENVELOPE_FILE_H_
 
-#include "common/platform/env.h"
 #include "common/files/text_record.h"
+#include "common/platform/env.h"
 
 namespace cleanslate {
 
@@ -39,9 +39,10 @@ class RepairRecord : public common::FixedRecord<189> {
   static constexpr common::TextField Extra10{143, 6};
   static constexpr common::TextField Extra11{149, 10};
   static constexpr common::TextField Extra12{159, 30};
-  static_assert(common::FieldsFillRecord(
-      kLength, {CustomerName, Extra1, Extra2, Item, Work, Extra3, Extra4, DateA, Extra5, DateB,
-                Extra6, Extra7, Amount1, Amount2, Extra8, Extra9, Extra10, Extra11, Extra12}));
+  static_assert(common::FieldsFillRecord(kLength,
+                                         {CustomerName, Extra1, Extra2, Item, Work, Extra3, Extra4,
+                                          DateA, Extra5, DateB, Extra6, Extra7, Amount1, Amount2,
+                                          Extra8, Extra9, Extra10, Extra11, Extra12}));
 };
 
 // The sample envelope (a ring sizing for the sample customer) as record 1 of

@@ -1,8 +1,6 @@
 #include "cleanslate/full_reset.h"
 
 #include "cleanslate/action_runner.h"
-#include "common/files/line_file.h"
-#include "common/platform/file_error.h"
 #include "cleanslate/category_resets.h"
 #include "cleanslate/customer_file.h"
 #include "cleanslate/department_file.h"
@@ -17,6 +15,8 @@
 #include "cleanslate/supplier_file.h"
 #include "common/files/department_record.h"
 #include "common/files/file_names.h"
+#include "common/files/line_file.h"
+#include "common/platform/file_error.h"
 #include "common/platform/paths.h"
 
 namespace cleanslate {
@@ -60,7 +60,7 @@ const InitialFile kInitialFiles[] = {
     {kNoteCountFile, kLine},
     {kRepairFile, RepairRecord::kLength},
     {kRepairCountFile, kLine},
-    {kStaffFile, kStaffSlots * StaffRecord::kLength},
+    {kStaffFile, kStaffSlots* StaffRecord::kLength},
     {kInvoiceFile, InvoiceRecord::kLength},
     {kInvoiceCountFile, kLine},
     {common::kDepartmentFile, 30 * common::DepartmentRecord::kLength},

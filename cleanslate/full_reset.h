@@ -9,8 +9,8 @@
 #define CLEANSLATE_FULL_RESET_H_
 
 #include "cleanslate/action_context.h"
-#include "common/journal/transaction_plan.h"
 #include "common/app/window_host.h"
+#include "common/journal/transaction_plan.h"
 
 namespace cleanslate {
 

@@ -67,8 +67,7 @@ void WriteSampleItem(common::Env& env, RandomSource& random) {
   InventoryRecord record;
   record.Set(R::VendorNumber, "998");
   record.Set(R::ItemNumber, "00001");
-  FillItem(record, {"Lady's Diamond Ring ", ".33", ".06", "1.9", "1-1-93", ".50", "1.00"},
-           random);
+  FillItem(record, {"Lady's Diamond Ring ", ".33", ".06", "1.9", "1-1-93", ".50", "1.00"}, random);
   common::RecordFile items(env, kInventoryFile, R::kLength);
   items.write(1, record);
   items.Close();
@@ -80,10 +79,10 @@ void WriteInventorySeed(common::Env& env, RandomSource& random) {
   std::int32_t count = 0;
   common::RecordFile items(env, kInventoryFile, R::kLength);
   InventoryRecord record;
-  FillItem(record,
-           {"WIDE WEDDING BAND WITH 3 DIAS TW/.10 CT", "", ".10", "3.9", "1-1-95", "150.00",
-            "475.00"},
-           random);
+  FillItem(
+      record,
+      {"WIDE WEDDING BAND WITH 3 DIAS TW/.10 CT", "", ".10", "3.9", "1-1-95", "150.00", "475.00"},
+      random);
   ++count;
   record.Set(R::VendorNumber, "300");
   record.Set(R::ItemNumber, "01111");

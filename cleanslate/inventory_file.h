@@ -9,8 +9,8 @@
 #include <string>
 
 #include "cleanslate/random_source.h"
-#include "common/platform/env.h"
 #include "common/files/inventory_record.h"
+#include "common/platform/env.h"
 
 namespace cleanslate {
 

@@ -4,8 +4,8 @@
 #ifndef CLEANSLATE_INVOICE_FILE_H_
 #define CLEANSLATE_INVOICE_FILE_H_
 
-#include "common/platform/env.h"
 #include "common/files/text_record.h"
+#include "common/platform/env.h"
 
 namespace cleanslate {
 
@@ -31,9 +31,9 @@ class InvoiceRecord : public common::FixedRecord<148> {
   static constexpr common::TextField Extra13{118, 3};
   static constexpr common::TextField Extra14{121, 1};
   static constexpr common::TextField Extra15{122, 26};
-  static_assert(common::FieldsFillRecord(
-      kLength, {Extra1, Extra2, Extra3, Extra4, Extra5, Extra6, Extra7, Extra8, Extra9, Extra10,
-                Extra11, Extra12, Extra13, Extra14, Extra15}));
+  static_assert(common::FieldsFillRecord(kLength, {Extra1, Extra2, Extra3, Extra4, Extra5, Extra6,
+                                                   Extra7, Extra8, Extra9, Extra10, Extra11,
+                                                   Extra12, Extra13, Extra14, Extra15}));
 };
 
 // Writes record 1 of "invoice.dat" from a record nothing has assigned (148

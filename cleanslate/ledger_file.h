@@ -5,8 +5,8 @@
 #ifndef CLEANSLATE_LEDGER_FILE_H_
 #define CLEANSLATE_LEDGER_FILE_H_
 
-#include "common/platform/env.h"
 #include "common/files/text_record.h"
+#include "common/platform/env.h"
 
 namespace cleanslate {
 
@@ -22,8 +22,7 @@ class LedgerAccountRecord : public common::FixedRecord<100> {
   static constexpr common::TextField Amount1{56, 12};      // numeric text
   static constexpr common::TextField Amount2{68, 12};      // numeric text
   static constexpr common::TextField Extra1{80, 20};
-  static_assert(
-      common::FieldsFillRecord(kLength, {Name, LedgerNumber, Amount1, Amount2, Extra1}));
+  static_assert(common::FieldsFillRecord(kLength, {Name, LedgerNumber, Amount1, Amount2, Extra1}));
 };
 
 // Writes the 78 accounts of the seed chart as records 1 to 78 of "ap.dat",

@@ -14,17 +14,16 @@
 #include "cleanslate/terminal/plan_command.h"
 #include "cleanslate/terminal/terminal_view.h"
 #include "cleanslate/window_front_end.h"
-#include "common/platform/default_env.h"
 #include "common/app/data_folder.h"
 #include "common/app/program_main.h"
 #include "common/app/startup.h"
 #include "common/app/terminal/backup_terminal.h"
 #include "common/app/terminal/console.h"
+#include "common/platform/default_env.h"
 
 namespace {
 
-int Run(const std::vector<std::string>& args, char** argv,
-        const common::ConsoleUse& console) {
+int Run(const std::vector<std::string>& args, char** argv, const common::ConsoleUse& console) {
   const common::ProgramInfo& info = cleanslate::CleanslateInfo();
   common::StartupDecision decision =
       common::DecideStartup(args, info, std::getenv, std::cout, std::cerr);
@@ -34,9 +33,7 @@ int Run(const std::vector<std::string>& args, char** argv,
   int window_argc = 1;
   const std::optional<int> folder_status = common::SettleDataFolder(
       decision, info,
-      [&](const std::string& start) {
-        return cleanslate::AskDataFolder(window_argc, argv, start);
-      },
+      [&](const std::string& start) { return cleanslate::AskDataFolder(window_argc, argv, start); },
       std::cerr);
   if (folder_status) return *folder_status;
 
@@ -46,8 +43,7 @@ int Run(const std::vector<std::string>& args, char** argv,
   cleanslate::SystemClock clock(env);
   if (decision.option == "--list-backups" ||
       (decision.option == "--restore" && decision.front_end == common::FrontEnd::kTerminal)) {
-    return common::RunBackupOptionTerminal(env, info, decision,
-                                           cleanslate::BackupOptions());
+    return common::RunBackupOptionTerminal(env, info, decision, cleanslate::BackupOptions());
   }
   if (decision.option == "--restore") {
     return cleanslate::RunBackupOptionWindow(window_argc, argv, env, decision);

@@ -8,8 +8,8 @@
 #include "cleanslate/full_reset.h"
 #include "cleanslate/lock_marker.h"
 #include "common/app/backup_commands.h"
-#include "common/files/number_text.h"
 #include "common/app/startup.h"
+#include "common/files/number_text.h"
 
 namespace cleanslate {
 

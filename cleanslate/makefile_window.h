@@ -41,7 +41,7 @@ class MakefileWindow {
   // Whether Form_Load has shown the window.
   bool visible() const { return visible_; }
 
-  common::ListBox List1;       // list_index is the picked line, 0 first
+  common::ListBox List1;        // list_index is the picked line, 0 first
   common::Label DataDirectory;  // under the heading
 
  private:

@@ -11,15 +11,14 @@
 
 namespace cleanslate {
 
-int RunWindows(int /*argc*/, char** /*argv*/, common::Env& env, RandomSource& random,
-               Clock& clock, const std::string& data_directory) {
+int RunWindows(int /*argc*/, char** /*argv*/, common::Env& env, RandomSource& random, Clock& clock,
+               const std::string& data_directory) {
   return RunTerminal(std::cin, std::cout, std::cerr, env, random, clock, data_directory);
 }
 
 int RunBackupOptionWindow(int /*argc*/, char** /*argv*/, common::Env& env,
                           const common::StartupDecision& decision) {
-  return common::RunBackupOptionTerminal(env, CleanslateInfo(), decision,
-                                         BackupOptions());
+  return common::RunBackupOptionTerminal(env, CleanslateInfo(), decision, BackupOptions());
 }
 
 std::optional<std::string> AskDataFolder(int /*argc*/, char** /*argv*/,

@@ -5,8 +5,8 @@
 #ifndef CLEANSLATE_ORDER_FILE_H_
 #define CLEANSLATE_ORDER_FILE_H_
 
-#include "common/platform/env.h"
 #include "common/files/text_record.h"
+#include "common/platform/env.h"
 
 namespace cleanslate {
 
@@ -31,9 +31,9 @@ class OrderRecord : public common::FixedRecord<135> {
   static constexpr common::TextField Extra10{119, 5};
   static constexpr common::TextField Extra11{124, 8};
   static constexpr common::TextField Extra12{132, 3};
-  static_assert(common::FieldsFillRecord(kLength, {Extra1, Extra2, Extra3, Extra4, Extra5,
-                                                   Extra6, Extra7, Extra8, Extra9, Extra10,
-                                                   Extra11, Extra12}));
+  static_assert(common::FieldsFillRecord(kLength,
+                                         {Extra1, Extra2, Extra3, Extra4, Extra5, Extra6, Extra7,
+                                          Extra8, Extra9, Extra10, Extra11, Extra12}));
 };
 
 // Starts the orders over: "lastord.dat" with the number 0, "order.pt" with

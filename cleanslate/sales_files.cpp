@@ -4,8 +4,6 @@
 
 namespace cleanslate {
 
-void DeleteSalesFiles(common::Env& env) {
-  common::DeleteIfPresent(env, kSalesFilePatterns);
-}
+void DeleteSalesFiles(common::Env& env) { common::DeleteIfPresent(env, kSalesFilePatterns); }
 
 }  // namespace cleanslate

@@ -4,8 +4,8 @@
 #ifndef CLEANSLATE_SETTINGS_FILE_H_
 #define CLEANSLATE_SETTINGS_FILE_H_
 
-#include "common/platform/env.h"
 #include "common/files/text_record.h"
+#include "common/platform/env.h"
 
 namespace cleanslate {
 
@@ -15,11 +15,11 @@ class SettingsRecord : public common::FixedRecord<31> {
  public:
   using FixedRecord::FixedRecord;
 
-  static constexpr common::TextField Flags{0, 12};    // twelve Y/N flags
+  static constexpr common::TextField Flags{0, 12};  // twelve Y/N flags
   static constexpr common::TextField Letters{12, 12};
-  static constexpr common::TextField Rate{24, 5};     // a rate such as ".0725"
+  static constexpr common::TextField Rate{24, 5};  // a rate such as ".0725"
   static constexpr common::TextField Mode{29, 1};
-  static constexpr common::TextField Flag{30, 1};     // "Y" or "N"
+  static constexpr common::TextField Flag{30, 1};  // "Y" or "N"
   static_assert(common::FieldsFillRecord(kLength, {Flags, Letters, Rate, Mode, Flag}));
 };
 

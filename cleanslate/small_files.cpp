@@ -37,9 +37,7 @@ void WriteTaxRate(common::Env& env) { WriteTextLines(env, "taxrate.dat", {".075"
 
 void WriteTagFile(common::Env& env) { WriteTextLines(env, "tag.dat", {"."}); }
 
-void WriteLetterList(common::Env& env) {
-  WriteTextLines(env, "letter.dat", {"COLLECT", "REPAIR"});
-}
+void WriteLetterList(common::Env& env) { WriteTextLines(env, "letter.dat", {"COLLECT", "REPAIR"}); }
 
 void WriteConversionMarker(common::Env& env) {
   WriteTextLines(env, kConversionMarker, {"CONVERT.ONE COMPLEATED"});

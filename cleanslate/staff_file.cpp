@@ -24,8 +24,8 @@ void WriteSlots(common::Env& env, StaffRecord& record, bool blank_extras) {
     record.Set(R::Password, "");
     record.Set(R::Permissions, "NNNNNNNNNNNN");
     if (blank_extras) {
-      for (const common::TextField field : {R::Extra1, R::Extra2, R::Extra3, R::Extra4,
-                                            R::Extra5, R::Extra6, R::Extra7, R::Extra8}) {
+      for (const common::TextField field : {R::Extra1, R::Extra2, R::Extra3, R::Extra4, R::Extra5,
+                                            R::Extra6, R::Extra7, R::Extra8}) {
         record.Set(field, "");
       }
     }
@@ -57,8 +57,8 @@ void WriteStaffSlots(common::Env& env) {
 void WriteStaffSeed(common::Env& env) {
   StaffRecord record;
   for (const common::TextField field :
-       {R::Password, R::Letter, R::Name, R::Permissions, R::Extra1, R::Extra2, R::Extra3,
-        R::Extra4, R::Extra5, R::Extra6, R::Extra7, R::Extra8, R::Extra9}) {
+       {R::Password, R::Letter, R::Name, R::Permissions, R::Extra1, R::Extra2, R::Extra3, R::Extra4,
+        R::Extra5, R::Extra6, R::Extra7, R::Extra8, R::Extra9}) {
     record.Set(field, "");
   }
   WriteSlots(env, record, /*blank_extras=*/false);

@@ -6,8 +6,8 @@
 #ifndef CLEANSLATE_STAFF_FILE_H_
 #define CLEANSLATE_STAFF_FILE_H_
 
-#include "common/platform/env.h"
 #include "common/files/text_record.h"
+#include "common/platform/env.h"
 
 namespace cleanslate {
 
@@ -32,9 +32,9 @@ class StaffRecord : public common::FixedRecord<149> {
   static constexpr common::TextField Extra7{124, 2};
   static constexpr common::TextField Extra8{126, 2};
   static constexpr common::TextField Extra9{128, 21};
-  static_assert(common::FieldsFillRecord(kLength, {Password, Letter, Name, Permissions, Extra1,
-                                                   Extra2, Extra3, Extra4, Extra5, Extra6,
-                                                   Extra7, Extra8, Extra9}));
+  static_assert(common::FieldsFillRecord(kLength,
+                                         {Password, Letter, Name, Permissions, Extra1, Extra2,
+                                          Extra3, Extra4, Extra5, Extra6, Extra7, Extra8, Extra9}));
 };
 
 // The 26 slots of the staff reset as records 1 to 26 of "staff.hhh" (later

@@ -28,16 +28,26 @@ struct Supplier {
   const char* vendor_number;
 };
 
-constexpr Supplier kAbc{"ABC JEWELRY CO.", "123 ANY ST.", "ANYTOWN", "CA", "94211",
-                        "800-999-9999", "206-888-8888", "0", "0.00", "2% 30 DAYS", "100"};
-constexpr Supplier kBcd{"BCD JEWELRY CO.", "123 ANY ST.", "ANYTOWN", "CA", "94211",
-                        "800-999-9999", "206-888-8888", "0", "0.00", "NET 30", "200"};
-constexpr Supplier kBrillora{"THE BRILLORA CO.", "99999 SAMPLE AVE N #100", "MIDTOWN", "WA",
-                             "54322", "555-010-0002", "555-010-0002", "1111", "0.00",
-                             "NET NEVER", "300"};
+constexpr Supplier kAbc{
+    "ABC JEWELRY CO.", "123 ANY ST.", "ANYTOWN", "CA",         "94211", "800-999-9999",
+    "206-888-8888",    "0",           "0.00",    "2% 30 DAYS", "100"};
+constexpr Supplier kBcd{
+    "BCD JEWELRY CO.", "123 ANY ST.", "ANYTOWN", "CA",     "94211", "800-999-9999",
+    "206-888-8888",    "0",           "0.00",    "NET 30", "200"};
+constexpr Supplier kBrillora{"THE BRILLORA CO.",
+                             "99999 SAMPLE AVE N #100",
+                             "MIDTOWN",
+                             "WA",
+                             "54322",
+                             "555-010-0002",
+                             "555-010-0002",
+                             "1111",
+                             "0.00",
+                             "NET NEVER",
+                             "300"};
 constexpr Supplier kTemporary{"TEMPORARY", "", "", "", "", "", "", "0", "", "", "998"};
-constexpr Supplier kZeroOut{"ZERO OUT", "Remove From File", "on Next Sort", "", "", "", "",
-                            "0", "", "", "999"};
+constexpr Supplier kZeroOut{
+    "ZERO OUT", "Remove From File", "on Next Sort", "", "", "", "", "0", "", "", "999"};
 
 void WriteSuppliers(common::Env& env, std::initializer_list<Supplier> suppliers) {
   common::RecordFile file(env, kSupplierFile, R::kLength);

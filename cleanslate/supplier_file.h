@@ -6,8 +6,8 @@
 #ifndef CLEANSLATE_SUPPLIER_FILE_H_
 #define CLEANSLATE_SUPPLIER_FILE_H_
 
-#include "common/platform/env.h"
 #include "common/files/text_record.h"
+#include "common/platform/env.h"
 
 namespace cleanslate {
 
@@ -36,9 +36,10 @@ class SupplierRecord : public common::FixedRecord<243> {
   static constexpr common::TextField Extra6{206, 12};
   static constexpr common::TextField Extra7{218, 1};
   static constexpr common::TextField Extra8{219, 24};
-  static_assert(common::FieldsFillRecord(
-      kLength, {Name, Street, City, State, Zip, Phone, Phone2, Extra1, Amount1, Extra2, Terms,
-                Extra3, VendorNumber, Extra4, Extra5, Extra6, Extra7, Extra8}));
+  static_assert(common::FieldsFillRecord(kLength,
+                                         {Name, Street, City, State, Zip, Phone, Phone2, Extra1,
+                                          Amount1, Extra2, Terms, Extra3, VendorNumber, Extra4,
+                                          Extra5, Extra6, Extra7, Extra8}));
 };
 
 // The two working suppliers 998 and 999 as records 1 and 2 of

@@ -9,8 +9,8 @@
 
 #include "cleanslate/clock.h"
 #include "cleanslate/random_source.h"
-#include "common/platform/env.h"
 #include "common/app/startup.h"
+#include "common/platform/env.h"
 
 namespace cleanslate {
 

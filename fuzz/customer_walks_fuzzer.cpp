@@ -9,8 +9,8 @@
 #include <algorithm>
 
 #include "cleanslate/customer_file.h"
-#include "common/platform/file_error.h"
 #include "common/files/number_text.h"
+#include "common/platform/file_error.h"
 #include "fuzz/fuzz_support.h"
 
 namespace {

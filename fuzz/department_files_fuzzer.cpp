@@ -10,11 +10,11 @@
 
 #include <algorithm>
 
-#include "common/journal/work_lock.h"
 #include "common/app/backup_commands.h"
 #include "common/files/department_record.h"
-#include "common/platform/file_error.h"
 #include "common/files/file_names.h"
+#include "common/journal/work_lock.h"
+#include "common/platform/file_error.h"
 #include "fuzz/fuzz_support.h"
 #include "tag/change_order.h"
 #include "tag/department_files.h"
@@ -48,9 +48,8 @@ tag::FieldLayout Boxes(const tag::ChangeOrder& window) {
 std::vector<std::string> RecordNames(const std::string& file, std::int32_t count) {
   std::vector<std::string> names;
   const std::size_t length = common::DepartmentRecord::kLength;
-  for (std::size_t n = 0; n < static_cast<std::size_t>(std::max(count, 0)) &&
-                          (n + 1) * length <= file.size();
-       ++n) {
+  for (std::size_t n = 0;
+       n < static_cast<std::size_t>(std::max(count, 0)) && (n + 1) * length <= file.size(); ++n) {
     names.push_back(file.substr(n * length + 3, 28));
   }
   return names;
@@ -110,7 +109,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const bool accepted = !window.open();
   FUZZ_CHECK(accepted == (tag::CheckDepartmentText(typed) == tag::DepartmentText::kUsable));
   if (!accepted) FUZZ_CHECK(before_save == after_save);
-  const std::string saved_name = accepted ? common::ResolveName(env, tag::FieldLayoutFileName(typed)) : "";
+  const std::string saved_name =
+      accepted ? common::ResolveName(env, tag::FieldLayoutFileName(typed)) : "";
   if (accepted) {
     FUZZ_CHECK(common::FileExists(env, saved_name));
     tag::ChangeOrder again(env, messages, host);
@@ -141,8 +141,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(!common::FileExists(env, file));
   }
   // The text just saved, when it is a listed department, lost its file too.
-  if (accepted && typed[0] != ' ' && std::find(listed.begin(), listed.end(), typed) != listed.end() &&
-      !typed.starts_with("[")) {
+  if (accepted && typed[0] != ' ' &&
+      std::find(listed.begin(), listed.end(), typed) != listed.end() && !typed.starts_with("[")) {
     FUZZ_CHECK(env.Stat(saved_name).type == common::EntryType::kMissing);
   }
   return 0;

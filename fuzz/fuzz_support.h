@@ -16,8 +16,7 @@
 #include "tests/support/memory_env.h"
 
 // Stops the run (libFuzzer then saves the input) when `condition` is false.
-#define FUZZ_CHECK(condition) \
-  ((condition) ? (void)0 : fuzz::Fail(#condition, __FILE__, __LINE__))
+#define FUZZ_CHECK(condition) ((condition) ? (void)0 : fuzz::Fail(#condition, __FILE__, __LINE__))
 
 namespace fuzz {
 

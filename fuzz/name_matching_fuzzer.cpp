@@ -16,16 +16,14 @@ namespace {
 
 bool Reference(std::string_view pattern, std::string_view name) {
   // matches[i][j]: pattern[i..] matches name[j..]
-  std::vector<std::vector<char>> matches(pattern.size() + 1,
-                                         std::vector<char>(name.size() + 1, 0));
+  std::vector<std::vector<char>> matches(pattern.size() + 1, std::vector<char>(name.size() + 1, 0));
   matches[pattern.size()][name.size()] = 1;
   for (std::size_t i = pattern.size(); i-- > 0;) {
     for (std::size_t j = name.size() + 1; j-- > 0;) {
       if (pattern[i] == '*') {
         matches[i][j] = matches[i + 1][j] || (j < name.size() && matches[i][j + 1]);
-      } else if (j < name.size() &&
-                 (pattern[i] == '?' ||
-                  common::FoldCase1252(pattern[i]) == common::FoldCase1252(name[j]))) {
+      } else if (j < name.size() && (pattern[i] == '?' || common::FoldCase1252(pattern[i]) ==
+                                                              common::FoldCase1252(name[j]))) {
         matches[i][j] = matches[i + 1][j + 1];
       }
     }
@@ -75,7 +73,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   testing_support::MemoryEnv env;
   std::set<std::string> files;
   for (const std::string& name : fuzz::Split(names_part, '\0', 9)) {
-    if (name.empty() || name == "." || name == ".." || name.find('/') != std::string::npos) continue;
+    if (name.empty() || name == "." || name == ".." || name.find('/') != std::string::npos)
+      continue;
     env.Write(name, "");
     files.insert(name);
   }

@@ -44,11 +44,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::uint8_t* value = data + 1;
   const std::size_t rest = size - 1;
   switch (data[0] % 5) {
-    case 0: CheckWhole(ValueFrom<std::int16_t>(value, rest)); break;
-    case 1: CheckWhole(ValueFrom<std::int32_t>(value, rest)); break;
-    case 2: CheckWhole(ValueFrom<std::int64_t>(value, rest)); break;
-    case 3: CheckFloating(ValueFrom<float>(value, rest)); break;
-    case 4: CheckFloating(ValueFrom<double>(value, rest)); break;
+    case 0:
+      CheckWhole(ValueFrom<std::int16_t>(value, rest));
+      break;
+    case 1:
+      CheckWhole(ValueFrom<std::int32_t>(value, rest));
+      break;
+    case 2:
+      CheckWhole(ValueFrom<std::int64_t>(value, rest));
+      break;
+    case 3:
+      CheckFloating(ValueFrom<float>(value, rest));
+      break;
+    case 4:
+      CheckFloating(ValueFrom<double>(value, rest));
+      break;
   }
   return 0;
 }

@@ -3,8 +3,8 @@
 // as written: plain lines that ReadField can hold (no comma, quote or line
 // end, no leading blank), and lines of any such text in double quotes.
 
-#include "common/platform/file_error.h"
 #include "common/files/line_file.h"
+#include "common/platform/file_error.h"
 #include "fuzz/fuzz_support.h"
 
 namespace {

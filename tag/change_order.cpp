@@ -1,7 +1,7 @@
 #include "tag/change_order.h"
 
-#include "common/files/line_file.h"
 #include "common/files/file_names.h"
+#include "common/files/line_file.h"
 #include "tag/department_files.h"
 #include "tag/tag_saves.h"
 
@@ -90,9 +90,8 @@ std::string DepartmentRefusal(std::string_view text) {
       break;
   }
   const char c = UnsafeInFileName(text.substr(0, 3)).value_or('?');
-  const std::string what = static_cast<unsigned char>(c) < 0x20
-                               ? std::string("a control character")
-                               : "\"" + std::string(1, c) + "\"";
+  const std::string what = static_cast<unsigned char>(c) < 0x20 ? std::string("a control character")
+                                                                : "\"" + std::string(1, c) + "\"";
   return "The first three characters of the department name its layout file and can not hold " +
          what + ", so nothing saved";
 }
@@ -133,7 +132,8 @@ void ChangeOrder::Command1_Click() {
   if (!DepartmentTextUsable()) return;
   const std::string name = UpperCase(FieldLayoutFileName(controls_.Dept.text));
   SaveInTransaction(
-      env_, kFieldLayoutSave, [&](common::Plan& plan) { plan.Write(name, common::kLineFileMostBytes); },
+      env_, kFieldLayoutSave,
+      [&](common::Plan& plan) { plan.Write(name, common::kLineFileMostBytes); },
       [&](common::Env& env) { WriteFieldLayout(env, name, BoxTexts()); });
   host_.ProcessPendingEvents();
   CloseWindow();
@@ -159,8 +159,8 @@ void ChangeOrder::settoDefault_Click() {
       [&](common::Env& env) {
         for (const std::string& name : layouts) common::DeleteIfPresent(env, name);
       });
-  const common::Answer answer = messages_.ShowMessage(
-      kDefaultQuestion, common::Buttons::kYesNo, common::Icon::kQuestion, common::Answer::kNo);
+  const common::Answer answer = messages_.ShowMessage(kDefaultQuestion, common::Buttons::kYesNo,
+                                                      common::Icon::kQuestion, common::Answer::kNo);
   if (answer == common::Answer::kYes && common::FileExists(env_, kDefaultFieldLayoutFile)) {
     SaveInTransaction(
         env_, kDefaultFieldLayoutSave,

@@ -11,9 +11,9 @@
 #include <string>
 #include <string_view>
 
-#include "common/platform/env.h"
-#include "common/app/messages.h"
 #include "common/app/controls.h"
+#include "common/app/messages.h"
+#include "common/platform/env.h"
 #include "tag/field_layout_file.h"
 #include "tag/tag_window_host.h"
 
@@ -27,7 +27,7 @@ inline constexpr char kNoDepartmentMessage[] = "No department so nothing saved";
 std::string DepartmentRefusal(std::string_view text);
 
 struct ChangeOrderControls {
-  common::ListBox fields;                 // the field catalogue
+  common::ListBox fields;                             // the field catalogue
   std::array<common::TextBox, kLayoutBoxCount> Text;  // Text1 to Text6 at indexes 0 to 5
   common::ComboBox Dept;
   common::Label Label1, Label2, Label3, Label4, Label5;
@@ -51,8 +51,8 @@ class ChangeOrder {
   void settoDefault_Click();  // "Set all back to default"
 
   // What the user does, as the front ends report it.
-  void TypeDepartment(const std::string& text);  // a typed change of Dept: Dept_Change
-  void PickDepartment(int index);                // an item of Dept picked: Dept_Click
+  void TypeDepartment(const std::string& text);          // a typed change of Dept: Dept_Change
+  void PickDepartment(int index);                        // an item of Dept picked: Dept_Click
   void TypeLayoutBox(int box, const std::string& text);  // box 1 to 6; no event
   void CloseByFrame();
 

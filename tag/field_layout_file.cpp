@@ -7,12 +7,8 @@ namespace tag {
 
 const FieldLayout& BuiltInFieldLayout() {
   static const FieldLayout layout{
-      "111 DDD",
-      "FFFFFFFFFFFF",
-      "22222 33333333333333333 ",
-      "44444 55555555",
-      "EEEEEEEEEEEE",
-      "66666 99 88",
+      "111 DDD",        "FFFFFFFFFFFF", "22222 33333333333333333 ",
+      "44444 55555555", "EEEEEEEEEEEE", "66666 99 88",
   };
   return layout;
 }

@@ -2,11 +2,11 @@
 
 #include <algorithm>
 
-#include "common/files/line_file.h"
 #include "common/app/backup_commands.h"
-#include "common/files/file_names.h"
-#include "common/files/number_text.h"
 #include "common/app/startup.h"
+#include "common/files/file_names.h"
+#include "common/files/line_file.h"
+#include "common/files/number_text.h"
 #include "tag/micro_adjust_file.h"
 #include "tag/tag_saves.h"
 
@@ -91,11 +91,20 @@ void FormTags::loadsettings() {
   controls_.List1.Clear();
   ReadLayout(env_, layout_);
   switch (layout_.numacross) {
-    case 1: showacross1(); break;
-    case 2: showacross2(); break;
-    case 3: showacross3(); break;
-    case 4: showacross4(); break;
-    default: break;
+    case 1:
+      showacross1();
+      break;
+    case 2:
+      showacross2();
+      break;
+    case 3:
+      showacross3();
+      break;
+    case 4:
+      showacross4();
+      break;
+    default:
+      break;
   }
   ShowSettings(kCurrentSettings, -1);
   controls_.commandset.caption = layout_.tagfile;
@@ -209,10 +218,18 @@ void FormTags::Command1_Click() {
     layout_.numacross = 1;
   }
   switch (layout_.numacross) {
-    case 1: showacross1(); break;
-    case 2: showacross2(); break;
-    case 3: showacross3(); break;
-    default: showacross4(); break;
+    case 1:
+      showacross1();
+      break;
+    case 2:
+      showacross2();
+      break;
+    case 3:
+      showacross3();
+      break;
+    default:
+      showacross4();
+      break;
   }
 }
 
@@ -225,7 +242,8 @@ void FormTags::save_Click() {
     if (layout_.tabpos[i] <= layout_.tabpos[i - 1]) messages_.ShowMessage(kOutOfOrder);
   }
   SaveInTransaction(
-      env_, kLayoutSave, [&](common::Plan& plan) { plan.Write(layout_.tagfile, common::kLineFileMostBytes); },
+      env_, kLayoutSave,
+      [&](common::Plan& plan) { plan.Write(layout_.tagfile, common::kLineFileMostBytes); },
       [&](common::Env& env) { WriteLayout(env, layout_); });
   host_.EndProgram();
 }

@@ -12,11 +12,11 @@
 #include <memory>
 #include <string>
 
-#include "common/platform/env.h"
+#include "common/app/controls.h"
 #include "common/app/messages.h"
+#include "common/platform/env.h"
 #include "tag/change_order.h"
 #include "tag/preview_window.h"
-#include "common/app/controls.h"
 #include "tag/tag_layout.h"
 #include "tag/tag_window_host.h"
 
@@ -44,16 +44,16 @@ inline constexpr int kPreviewLetterHeight = 240;
 inline constexpr int kPreviewHeight = 1200;
 
 struct FormTagsControls {
-  common::ListBox List1;          // the settings list
-  common::Label commandset;       // the layout file's name, above the list
+  common::ListBox List1;     // the settings list
+  common::Label commandset;  // the layout file's name, above the list
   common::Label Label7, Label12, Label8, Label14;
-  common::TextBox tabbox;         // the change box
-  common::Button Command1;        // "Save Change"
+  common::TextBox tabbox;   // the change box
+  common::Button Command1;  // "Save Change"
   common::CheckBox microadjust;
   common::TextBox microadjustfactor;
-  common::Button save;            // "Save/Exit"
-  common::Button Command2;        // "Change Order"
-  common::Label DataDirectory;    // the data directory's full path
+  common::Button save;          // "Save/Exit"
+  common::Button Command2;      // "Change Order"
+  common::Label DataDirectory;  // the data directory's full path
   // The preview of positions A to H: Text1 to Text8 are the boxes; Label1 to
   // Label6, Label9 and Label10 the letters; Line1 to Line8 join each letter
   // to its box, Line9 to Line12 (white) the two boxes of tags 1 to 4.
@@ -99,10 +99,10 @@ class FormTags {
   const PreviewedLayout& PreviewSubject() { return preview_.Subject(change_order_.get()); }
 
   // What the user does, as the front ends report it.
-  void ClickSettingsLine(int index);              // selects the line: List1_Click
-  void TypeChangeBox(const std::string& text);    // no event
-  void ClickMicroAdjust();                        // toggles the box: microadjust_Click
-  void TypeFactor(const std::string& text);       // microadjustfactor_Change
+  void ClickSettingsLine(int index);            // selects the line: List1_Click
+  void TypeChangeBox(const std::string& text);  // no event
+  void ClickMicroAdjust();                      // toggles the box: microadjust_Click
+  void TypeFactor(const std::string& text);     // microadjustfactor_Change
 
   const FormTagsControls& controls() const { return controls_; }
   const TagLayout& layout() const { return layout_; }

@@ -13,8 +13,8 @@
 #include <string>
 #include <string_view>
 
-#include "common/platform/env.h"
 #include "common/files/record_reader.h"
+#include "common/platform/env.h"
 
 namespace tag {
 

@@ -1,7 +1,7 @@
 #include "tag/item_picker.h"
 
-#include "common/platform/file_error.h"
 #include "common/files/inventory_record.h"
+#include "common/platform/file_error.h"
 #include "common/platform/windows1252.h"
 #include "tag/item_file.h"
 #include "tag/tag_preview.h"
@@ -98,8 +98,8 @@ std::string ItemPicker::Status() const {
     case Listing::kError:
       return error_;
     case Listing::kDepartment:
-      return std::to_string(count_) + (count_ == 1 ? " item" : " items") + " of department " +
-             key + ".";
+      return std::to_string(count_) + (count_ == 1 ? " item" : " items") + " of department " + key +
+             ".";
     case Listing::kOtherItems:
       return "No items of department " + key + "; showing " +
              (count_ < kOtherItemsListed ? "the " + std::to_string(count_)

@@ -32,7 +32,7 @@ struct Group {
   std::vector<std::string> names;  // listed departments of this key
   AppliedLayout layout;
   std::optional<ParsedFieldLayout> parsed;
-  bool listed = false;             // a department of "dept.dat" has this key
+  bool listed = false;  // a department of "dept.dat" has this key
   long items = 0, cut = 0, collide = 0;
 };
 
@@ -100,12 +100,11 @@ class Checker {
   // The departments of "dept.dat", read without creating or changing it.
   void ListDepartments() {
     const std::int16_t count = ReadDepartmentCount(env_);
-    common::RecordReader records(env_, common::kDepartmentFile,
-                                 common::DepartmentRecord::kLength);
+    common::RecordReader records(env_, common::kDepartmentFile, common::DepartmentRecord::kLength);
     std::string_view record;
     while (records.record_number() < count && records.Next(record)) {
-      const common::DepartmentRecord department{common::TextRecord(std::string(record),
-                                                                   record.size())};
+      const common::DepartmentRecord department{
+          common::TextRecord(std::string(record), record.size())};
       std::string name = department.Get(common::DepartmentRecord::Name);
       if (name.starts_with("[NO")) continue;
       const std::string key(DepartmentKey(name));
@@ -185,7 +184,7 @@ class Checker {
       PrintLine(line);
     }
     PrintLine("Total: " + Count(items_, "item") + ", " + std::to_string(cut_) +
-          " with cut fields, " + std::to_string(collide_) + " whose parts collide.");
+              " with cut fields, " + std::to_string(collide_) + " whose parts collide.");
   }
 
   static std::string Count(long n, const char* what) {

@@ -28,8 +28,8 @@ TagLayout ReadTagLayoutOrDefault(common::Env& env);
 // Throws common::FileError.
 struct AppliedLayout {
   FieldLayout boxes;
-  std::string source;   // the file's name, or "built-in"
-  bool own = false;     // the department's own file
+  std::string source;  // the file's name, or "built-in"
+  bool own = false;    // the department's own file
 };
 AppliedLayout FieldLayoutFor(common::Env& env, std::string_view key);
 

@@ -7,12 +7,12 @@
 #include <string>
 #include <vector>
 
-#include "common/platform/default_env.h"
 #include "common/app/data_folder.h"
 #include "common/app/program_main.h"
 #include "common/app/startup.h"
 #include "common/app/terminal/backup_terminal.h"
 #include "common/app/terminal/console.h"
+#include "common/platform/default_env.h"
 #include "tag/program_info.h"
 #include "tag/tag_saves.h"
 #include "tag/terminal/check_layouts_command.h"

@@ -11,8 +11,7 @@
 
 namespace tag {
 
-int RunWindows(int /*argc*/, char** /*argv*/, common::Env& env,
-               const std::string& data_directory) {
+int RunWindows(int /*argc*/, char** /*argv*/, common::Env& env, const std::string& data_directory) {
   return RunTerminal(std::cin, std::cout, std::cerr, env, data_directory);
 }
 

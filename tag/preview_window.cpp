@@ -18,8 +18,8 @@ const PreviewedLayout& PreviewWindow::Subject(const ChangeOrder* department) {
     const ChangeOrderControls& c = department->controls();
     for (std::size_t i = 0; i < subject_.boxes.size(); ++i) subject_.boxes[i] = c.Text[i].text;
     subject_.department = c.Dept.text;
-    subject_.source = "The layout in the department window, for \"" +
-                      Printable(TrimSpaces(c.Dept.text)) + "\"";
+    subject_.source =
+        "The layout in the department window, for \"" + Printable(TrimSpaces(c.Dept.text)) + "\"";
     // Once the department window closes, DEFAULT is read again: a save there
     // may have changed it.
     default_read_ = false;

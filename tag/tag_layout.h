@@ -64,8 +64,8 @@ void WriteLayout(common::Env& env, const TagLayout& layout);
 
 // The layout of a layout file created from nothing: positions A to H, the
 // font size and the number across.
-inline constexpr std::array<std::int16_t, kPositionCount> kDefaultPositions{
-    7, 29, 45, 68, 83, 106, 130, 140};
+inline constexpr std::array<std::int16_t, kPositionCount> kDefaultPositions{7,  29,  45,  68,
+                                                                            83, 106, 130, 140};
 inline constexpr std::int16_t kDefaultFontSize = 8;
 inline constexpr std::int16_t kDefaultNumberAcross = 3;
 

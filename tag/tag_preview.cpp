@@ -111,8 +111,8 @@ ParsedFieldLayout::ParsedFieldLayout(const FieldLayout& layout) {
         while (end < box.size() && box[end] == box[i]) ++end;
         boxes[b].push_back({field, box.substr(i, end - i)});
         const std::string name = field->name;
-        if (!field->in_item_file && std::find(missing_fields.begin(), missing_fields.end(),
-                                              name) == missing_fields.end()) {
+        if (!field->in_item_file &&
+            std::find(missing_fields.begin(), missing_fields.end(), name) == missing_fields.end()) {
           missing_fields.push_back(name);
         }
       }
@@ -185,8 +185,8 @@ bool HasCutField(const TagRowPreview& preview) {
 std::string DescribeCollision(const Collision& c) {
   return "Tag line " + std::to_string(c.part.line) + ", tag " + std::to_string(c.part.tag) +
          ": position " + c.part.position + " (column " + std::to_string(c.part.column) +
-         ") runs into position " + c.next_position + " at column " +
-         std::to_string(c.next_column) + ", up to column " + std::to_string(c.last_column);
+         ") runs into position " + c.next_position + " at column " + std::to_string(c.next_column) +
+         ", up to column " + std::to_string(c.last_column);
 }
 
 std::vector<std::string> DescribeFindings(const TagRowPreview& preview) {

@@ -27,9 +27,9 @@ namespace tag {
 
 // A field of the tag field catalogue.
 struct CatalogueField {
-  char key;               // '1' to '9', 'A' to 'F'
-  const char* name;       // "Grams"
-  bool in_item_file;      // false for Color, Age and Invoice #
+  char key;                 // '1' to '9', 'A' to 'F'
+  const char* name;         // "Grams"
+  bool in_item_file;        // false for Color, Age and Invoice #
   common::TextField field;  // where an item holds it, when it does
 };
 
@@ -39,10 +39,10 @@ const CatalogueField* FindCatalogueField(char key);
 // One run of a key character in a layout box, filled with the item.
 struct FieldRun {
   const CatalogueField* field;
-  std::size_t begin = 0;    // where its printed characters start in the box's text
-  std::size_t length = 0;   // the length of the run
-  std::string full;         // the item's value
-  std::string printed;      // what is printed: the value cut to the run
+  std::size_t begin = 0;   // where its printed characters start in the box's text
+  std::size_t length = 0;  // the length of the run
+  std::string full;        // the item's value
+  std::string printed;     // what is printed: the value cut to the run
 
   bool cut() const { return printed.size() < full.size(); }
 };
@@ -57,10 +57,10 @@ struct FilledBox {
 // position.
 struct PlacedPart {
   int box = 0;
-  int line = 1;        // tag line 1 to 3
-  int tag = 1;         // tag across, from 1
+  int line = 1;  // tag line 1 to 3
+  int tag = 1;   // tag across, from 1
   char position = 'A';
-  int column = 1;      // the position's tab setting
+  int column = 1;  // the position's tab setting
 };
 
 // A part whose last printed character stands at or past the column of the
@@ -73,7 +73,7 @@ struct Collision {
 };
 
 struct TagRowPreview {
-  bool has_item = false;            // without an item each run shows its key characters
+  bool has_item = false;  // without an item each run shows its key characters
   std::array<FilledBox, 6> boxes;
   std::array<std::string, 3> lines;  // the printed lines without trailing spaces
   std::vector<PlacedPart> parts;     // line by line, in print order

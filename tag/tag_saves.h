@@ -44,7 +44,6 @@ void SaveInTransaction(common::Env& env, const TagSave& save,
                        const std::function<void(common::Plan&)>& plan,
                        const std::function<void(common::Env&)>& work);
 
-
 }  // namespace tag
 
 #endif  // TAG_TAG_SAVES_H_

@@ -7,8 +7,8 @@
 #include <optional>
 #include <string>
 
-#include "common/platform/env.h"
 #include "common/app/startup.h"
+#include "common/platform/env.h"
 
 namespace tag {
 

@@ -13,9 +13,9 @@
 #include "cleanslate/clock.h"
 #include "cleanslate/qt/makefile_view.h"
 #include "cleanslate/random_source.h"
-#include "common/platform/env.h"
 #include "common/app/qt/qt_messages.h"
 #include "common/app/qt/qt_window_host.h"
+#include "common/platform/env.h"
 
 namespace cleanslate {
 

@@ -130,12 +130,10 @@ MakefileView::MakefileView(const ActionContext& context, common::QtWindowHost& h
   layout->addStretch(1);  // the stones of the background show below the list
 
   // One click picks; so do the arrow keys and Enter (activation).
-  connect(list_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
-    Pick(list_->row(item));
-  });
-  connect(list_, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
-    Pick(list_->row(item));
-  });
+  connect(list_, &QListWidget::itemClicked, this,
+          [this](QListWidgetItem* item) { Pick(list_->row(item)); });
+  connect(list_, &QListWidget::itemActivated, this,
+          [this](QListWidgetItem* item) { Pick(list_->row(item)); });
 }
 
 void MakefileView::Load() {

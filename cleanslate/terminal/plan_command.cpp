@@ -17,8 +17,8 @@ int RunPlanCommand(const std::optional<std::string>& argument, common::Env& env,
   const std::optional<int> number = common::WholeNumber(text);
   const int count = static_cast<int>(Choices().size());
   if (!number || *number < 1 || *number > count) {
-    err << info.command << ": --plan needs a line number from 1 to " << count << ", not '"
-        << text << "'\n";
+    err << info.command << ": --plan needs a line number from 1 to " << count << ", not '" << text
+        << "'\n";
     return 2;
   }
   // A plan asks nothing; its messages have nobody to answer them.

@@ -24,7 +24,6 @@ int RunTerminal(std::istream& in, std::ostream& out, std::ostream& err, common::
                 RandomSource& random, Clock& clock,
                 const std::string& data_directory = std::string());
 
-
 }  // namespace cleanslate
 
 #endif  // CLEANSLATE_TERMINAL_TERMINAL_VIEW_H_

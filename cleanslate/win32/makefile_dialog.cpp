@@ -24,7 +24,7 @@ void PaintGem(HDC dc, double cx, double cy, double width) {
     return POINT{static_cast<LONG>(std::lround(x)), static_cast<LONG>(std::lround(y))};
   };
   const POINT outline[] = {at(cx - w, cy), at(cx - table, cy - crown), at(cx + table, cy - crown),
-                           at(cx + w, cy), at(cx, cy + pavilion), at(cx - w, cy)};
+                           at(cx + w, cy), at(cx, cy + pavilion),      at(cx - w, cy)};
   const HPEN pen = ::CreatePen(PS_SOLID, 1, RGB(0xB8, 0xC8, 0xE0));
   const HGDIOBJ old = ::SelectObject(dc, pen);
   ::Polyline(dc, outline, 6);
@@ -63,17 +63,17 @@ MakefileDialog::~MakefileDialog() {
 void MakefileDialog::OnCreate() {
   // A heading, not a control to work with: it takes no Tab stop, and a click
   // on it hands the focus back to the list.
-  heading_ = AddControl(L"BUTTON", common::win32::FromText(kMakefileHeading), BS_PUSHBUTTON,
-                        kHeadingId);
+  heading_ =
+      AddControl(L"BUTTON", common::win32::FromText(kMakefileHeading), BS_PUSHBUTTON, kHeadingId);
   // The path is the system's text, not the data files'.
   // A long path is shortened in the middle; the whole of it shows as a tip.
   const std::wstring path = common::win32::Utf8ToWide(window_.DataDirectory.caption);
-  data_directory_ = AddLabel(path, kDataDirectoryId,
-                             SS_CENTER | SS_NOPREFIX | SS_PATHELLIPSIS | SS_NOTIFY);
+  data_directory_ =
+      AddLabel(path, kDataDirectoryId, SS_CENTER | SS_NOPREFIX | SS_PATHELLIPSIS | SS_NOTIFY);
   AddToolTip(data_directory_, path);
-  list_ = AddControl(L"LISTBOX", L"",
-                     LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP | WS_BORDER,
-                     kListId);
+  list_ =
+      AddControl(L"LISTBOX", L"",
+                 LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP | WS_BORDER, kListId);
   ::SetWindowSubclass(list_, ListProc, 0, reinterpret_cast<DWORD_PTR>(this));
   list_brush_ = ::CreateSolidBrush(RGB(0xFA, 0xFA, 0xFA));
   Render();
@@ -92,8 +92,8 @@ void MakefileDialog::Layout() {
 
   const int width = Scale(600);
   const int margin = Scale(40);
-  const int heading_width = std::max(Scale(280), TextWidth(L"Zeroing Files", heading_font_) +
-                                                     Scale(48));
+  const int heading_width =
+      std::max(Scale(280), TextWidth(L"Zeroing Files", heading_font_) + Scale(48));
   const int heading_height = Scale(56);
   int y = Scale(28);
   Place(heading_, (width - heading_width) / 2, y, heading_width, heading_height);
@@ -107,8 +107,8 @@ void MakefileDialog::Layout() {
   const int rows = std::max(14, static_cast<int>(::SendMessageW(list_, LB_GETCOUNT, 0, 0)));
   int list_width = Scale(300);
   for (const std::string& text : window_.List1.lines) {
-    list_width = std::max(list_width, TextWidth(common::win32::FromText(text), list_font_) +
-                                          Scale(32));
+    list_width =
+        std::max(list_width, TextWidth(common::win32::FromText(text), list_font_) + Scale(32));
   }
   list_width = std::min(list_width, width - margin);
   Place(list_, (width - list_width) / 2, y, list_width, rows * item + Scale(6));
@@ -239,7 +239,8 @@ void MakefileDialog::Paint(HDC dc) {
   constexpr int kBands = 64;
   for (int band = 0; band < kBands; ++band) {
     const double t = static_cast<double>(band) / (kBands - 1);
-    const COLORREF colour = t < 0.6 ? Blend(top, middle, t / 0.6) : Blend(middle, bottom, (t - 0.6) / 0.4);
+    const COLORREF colour =
+        t < 0.6 ? Blend(top, middle, t / 0.6) : Blend(middle, bottom, (t - 0.6) / 0.4);
     RECT strip{0, height * band / kBands, area.right, height * (band + 1) / kBands};
     const HBRUSH brush = ::CreateSolidBrush(colour);
     ::FillRect(dc, &strip, brush);

@@ -15,8 +15,8 @@
 
 namespace cleanslate {
 
-int RunWindows(int /*argc*/, char** /*argv*/, common::Env& env, RandomSource& random,
-               Clock& clock, const std::string& data_directory) {
+int RunWindows(int /*argc*/, char** /*argv*/, common::Env& env, RandomSource& random, Clock& clock,
+               const std::string& data_directory) {
   common::StartWin32FrontEnd();
   common::Win32WindowHost host(CleanslateInfo(), std::cerr);
   MakefileDialog* window = nullptr;

@@ -65,8 +65,9 @@ std::string RestoreQuestion(const Backup& backup, const Plan& plan) {
     text += "\r  " + Quoted(entry.name) + " " + ChangeText(entry);
   }
   if (files > kFilesNamed) text += "\r  and " + std::to_string(files - kFilesNamed) + " more";
-  return text + "\r\rThe files as they are now are kept in a backup of their own, so this can "
-                "be undone too.";
+  return text +
+         "\r\rThe files as they are now are kept in a backup of their own, so this can "
+         "be undone too.";
 }
 
 // Says `text` on `err`, and as a message where the outcomes are shown.
@@ -201,17 +202,16 @@ int RestoreCommand(Env& env, Messages& messages, const BackupCommandOptions& opt
     RestoreBackup(env, lock, current, restore, options.never_removed);
   }
   const std::size_t files = plan.files().size();
-  messages.ShowMessage((files == 1 ? std::string("The file is back as it was")
-                                   : "The " + std::to_string(files) +
-                                         " files are back as they were") +
-                       " before \"" + backup.manifest.title + "\" on " +
-                       WhenText(backup.manifest.started) + ".");
+  messages.ShowMessage(
+      (files == 1 ? std::string("The file is back as it was")
+                  : "The " + std::to_string(files) + " files are back as they were") +
+      " before \"" + backup.manifest.title + "\" on " + WhenText(backup.manifest.started) + ".");
   return 0;
 }
 
-int RunBackupOption(const std::string& option, const std::optional<std::string>& argument,
-                    Env& env, Messages& messages, const BackupCommandOptions& options,
-                    std::ostream& out, std::ostream& err) {
+int RunBackupOption(const std::string& option, const std::optional<std::string>& argument, Env& env,
+                    Messages& messages, const BackupCommandOptions& options, std::ostream& out,
+                    std::ostream& err) {
   if (option == "--list-backups") {
     PrintBackups(env, options.restore.backups, out, err);
     return 0;

@@ -55,9 +55,9 @@ int RestoreCommand(Env& env, Messages& messages, const BackupCommandOptions& opt
                    const std::optional<std::string>& name, std::ostream& err);
 
 // Runs --list-backups or --restore. Returns the exit status. Throws FileError.
-int RunBackupOption(const std::string& option, const std::optional<std::string>& argument,
-                    Env& env, Messages& messages, const BackupCommandOptions& options,
-                    std::ostream& out, std::ostream& err);
+int RunBackupOption(const std::string& option, const std::optional<std::string>& argument, Env& env,
+                    Messages& messages, const BackupCommandOptions& options, std::ostream& out,
+                    std::ostream& err);
 
 }  // namespace common
 

@@ -46,7 +46,7 @@ struct ListBox {
   // The selected line's text, or the empty text when none is selected.
   std::string SelectedText() const {
     return list_index >= 0 && list_index < static_cast<int>(lines.size()) ? lines[list_index]
-                                                                           : std::string();
+                                                                          : std::string();
   }
 };
 

@@ -5,15 +5,19 @@ namespace common {
 Answer Messages::ShowMessage(const std::string& text, Buttons buttons, Icon icon,
                              std::optional<Answer> default_button) {
   Message message{text, buttons, icon, Answer::kOk};
-  message.default_button = default_button.value_or(buttons == Buttons::kOk ? Answer::kOk : Answer::kYes);
+  message.default_button =
+      default_button.value_or(buttons == Buttons::kOk ? Answer::kOk : Answer::kYes);
   return Show(message);
 }
 
 Answer AnswerWhenClosed(Buttons buttons) {
   switch (buttons) {
-    case Buttons::kOk: return Answer::kOk;
-    case Buttons::kYesNo: return Answer::kNo;
-    case Buttons::kYesNoCancel: return Answer::kCancel;
+    case Buttons::kOk:
+      return Answer::kOk;
+    case Buttons::kYesNo:
+      return Answer::kNo;
+    case Buttons::kYesNoCancel:
+      return Answer::kCancel;
   }
   return Answer::kNo;
 }

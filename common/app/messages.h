@@ -28,8 +28,7 @@ class Messages {
   // Shows `text` and waits for the answer. The default button is the first
   // of the set (OK or Yes) unless one is given.
   Answer ShowMessage(const std::string& text, Buttons buttons = Buttons::kOk,
-                     Icon icon = Icon::kNone,
-                     std::optional<Answer> default_button = std::nullopt);
+                     Icon icon = Icon::kNone, std::optional<Answer> default_button = std::nullopt);
 
  protected:
   virtual Answer Show(const Message& message) = 0;

@@ -4,8 +4,8 @@
 
 #include <exception>
 #include <filesystem>
-#include <system_error>
 #include <string_view>
+#include <system_error>
 
 namespace common {
 
@@ -24,7 +24,8 @@ void PrintHelp(const ProgramInfo& info, std::ostream& out) {
       << "  --data DIR  work on the data files in DIR instead of the current directory\n"
       << "  --help      show this help and end\n"
       << "  --version   show the version and end\n";
-  for (const ProgramOption& option : info.options) out << "  " << option.name << " " << option.help << "\n";
+  for (const ProgramOption& option : info.options)
+    out << "  " << option.name << " " << option.help << "\n";
   out << "\n" << info.terminal_help;
   if (!info.terminal_help.empty() && info.terminal_help.back() != '\n') out << "\n";
   out << "\nExit status: 0 when the program ends as designed, 1 after a file error,\n"

@@ -29,9 +29,9 @@ struct ProgramOption {
 };
 
 struct ProgramInfo {
-  std::string command;  // "cleanslate"
-  std::string title;    // "Cleanslate", the title of its messages
-  std::string summary;  // one sentence on what it does
+  std::string command;        // "cleanslate"
+  std::string title;          // "Cleanslate", the title of its messages
+  std::string summary;        // one sentence on what it does
   std::string terminal_help;  // how its terminal mode is driven
   std::vector<ProgramOption> options = {};
 };
@@ -40,9 +40,9 @@ enum class FrontEnd { kWindows, kTerminal };
 
 struct StartupDecision {
   FrontEnd front_end = FrontEnd::kWindows;
-  std::optional<int> exit_status;  // set when the program ends here
-  std::string option;                   // one of the program's options, or ""
-  std::optional<std::string> argument;  // its argument
+  std::optional<int> exit_status;          // set when the program ends here
+  std::string option;                      // one of the program's options, or ""
+  std::optional<std::string> argument;     // its argument
   std::optional<std::string> data_folder;  // --data DIR, in UTF-8
 };
 

@@ -102,8 +102,8 @@ std::string ResolveName(Env& env, std::string_view name) {
   const std::vector<DirEntry> entries = env.ListDirectory(split.dir);
   for (const DirEntry& entry : entries) {
     if (!SameName(entry.name, split.base)) continue;
-    if (best == nullptr || std::pair(!Matchable(entry), entry.name) <
-                               std::pair(!Matchable(*best), best->name)) {
+    if (best == nullptr ||
+        std::pair(!Matchable(entry), entry.name) < std::pair(!Matchable(*best), best->name)) {
       best = &entry;
     }
   }

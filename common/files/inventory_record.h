@@ -15,8 +15,8 @@ class InventoryRecord : public FixedRecord<248> {
  public:
   using FixedRecord::FixedRecord;
 
-  static constexpr TextField VendorNumber{0, 3};   // the supplier, "998"; 999 marks removal
-  static constexpr TextField ItemNumber{3, 5};     // "00001"
+  static constexpr TextField VendorNumber{0, 3};  // the supplier, "998"; 999 marks removal
+  static constexpr TextField ItemNumber{3, 5};    // "00001"
   static constexpr TextField Description{8, 80};
   static constexpr TextField CaratWeight{88, 5};
   static constexpr TextField StoneQuality{93, 9};
@@ -35,16 +35,18 @@ class InventoryRecord : public FixedRecord<248> {
   static constexpr TextField Extra9{183, 5};
   static constexpr TextField Extra10{188, 7};
   static constexpr TextField Extra11{195, 1};
-  static constexpr TextField Department{196, 3};   // first three letters of its name
+  static constexpr TextField Department{196, 3};  // first three letters of its name
   static constexpr TextField Cost{199, 12};
   static constexpr TextField Retail{211, 12};
   static constexpr TextField Extra12{223, 12};
   static constexpr TextField Extra13{235, 13};
-  static_assert(FieldsFillRecord(
-      kLength, {VendorNumber, ItemNumber, Description, CaratWeight, StoneQuality, Extra1,
-                TotalWeight, ReorderNumber, Grams, Karat, Flag, ItemDate, RandomNumber, Extra5,
-                Extra6, Extra7, Extra8, Extra9, Extra10, Extra11, Department, Cost, Retail,
-                Extra12, Extra13}));
+  static_assert(FieldsFillRecord(kLength, {VendorNumber, ItemNumber, Description, CaratWeight,
+                                           StoneQuality, Extra1,     TotalWeight, ReorderNumber,
+                                           Grams,        Karat,      Flag,        ItemDate,
+                                           RandomNumber, Extra5,     Extra6,      Extra7,
+                                           Extra8,       Extra9,     Extra10,     Extra11,
+                                           Department,   Cost,       Retail,      Extra12,
+                                           Extra13}));
 };
 
 }  // namespace common

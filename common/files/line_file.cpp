@@ -1,7 +1,7 @@
 #include "common/files/line_file.h"
 
-#include "common/platform/file_error.h"
 #include "common/files/file_names.h"
+#include "common/platform/file_error.h"
 #include "common/platform/paths.h"
 
 namespace common {

@@ -2,9 +2,9 @@
 
 #include <charconv>
 #include <cmath>
+#include <limits>
 #include <string>
 #include <system_error>
-#include <limits>
 
 namespace common {
 
@@ -121,8 +121,10 @@ std::int16_t RoundToInt16(double value) { return RoundTo<std::int16_t>(value); }
 std::int32_t RoundToInt32(double value) { return RoundTo<std::int32_t>(value); }
 
 std::int16_t SaturateToInt16(std::int64_t value) {
-  if (value < std::numeric_limits<std::int16_t>::min()) return std::numeric_limits<std::int16_t>::min();
-  if (value > std::numeric_limits<std::int16_t>::max()) return std::numeric_limits<std::int16_t>::max();
+  if (value < std::numeric_limits<std::int16_t>::min())
+    return std::numeric_limits<std::int16_t>::min();
+  if (value > std::numeric_limits<std::int16_t>::max())
+    return std::numeric_limits<std::int16_t>::max();
   return static_cast<std::int16_t>(value);
 }
 

@@ -4,8 +4,8 @@
 #include <cstring>
 #include <limits>
 
-#include "common/platform/file_error.h"
 #include "common/files/file_names.h"
+#include "common/platform/file_error.h"
 
 namespace common {
 
@@ -47,9 +47,10 @@ void RecordFile::MoveWindowTo(std::int32_t n) {
   Flush();
   window_first_ = n;
   const std::uint64_t start = Offset(n, length_);
-  window_valid_ = start < size_ ? file_->ReadAt(start, window_.data(),
-                                                std::min<std::uint64_t>(window_.size(), size_ - start))
-                                : 0;
+  window_valid_ = start < size_
+                      ? file_->ReadAt(start, window_.data(),
+                                      std::min<std::uint64_t>(window_.size(), size_ - start))
+                      : 0;
   std::fill(window_.begin() + static_cast<std::ptrdiff_t>(window_valid_), window_.end(), '\0');
 }
 

@@ -16,8 +16,8 @@
 #include <string>
 #include <string_view>
 
-#include "common/platform/env.h"
 #include "common/files/text_record.h"
+#include "common/platform/env.h"
 
 namespace common {
 
@@ -63,11 +63,11 @@ class RecordFile {
   std::string name_;
   std::size_t length_;
   std::unique_ptr<RandomAccessFile> file_;
-  std::uint64_t size_;            // bytes in the file, counting buffered writes
-  std::string window_;            // whole records starting at window_first_
-  std::int32_t window_first_ = 0; // record number of the window's first byte; 0: empty
-  std::size_t window_valid_ = 0;  // bytes of the window that hold file content
-  std::size_t dirty_begin_ = 0;   // bytes [dirty_begin_, dirty_end_) wait to be written
+  std::uint64_t size_;             // bytes in the file, counting buffered writes
+  std::string window_;             // whole records starting at window_first_
+  std::int32_t window_first_ = 0;  // record number of the window's first byte; 0: empty
+  std::size_t window_valid_ = 0;   // bytes of the window that hold file content
+  std::size_t dirty_begin_ = 0;    // bytes [dirty_begin_, dirty_end_) wait to be written
   std::size_t dirty_end_ = 0;
 };
 

@@ -9,8 +9,8 @@ void TextRecord::Set(TextField field, std::string_view value) {
   assert(field.offset + field.width <= bytes_.size());
   const std::size_t kept = std::min(value.size(), field.width);
   bytes_.replace(field.offset, kept, value.substr(0, kept));
-  std::fill_n(bytes_.begin() + static_cast<std::ptrdiff_t>(field.offset + kept),
-              field.width - kept, ' ');
+  std::fill_n(bytes_.begin() + static_cast<std::ptrdiff_t>(field.offset + kept), field.width - kept,
+              ' ');
 }
 
 std::string TextRecord::Get(TextField field) const {

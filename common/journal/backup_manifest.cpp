@@ -130,8 +130,7 @@ std::string Header(const BackupManifest& manifest) {
   std::snprintf(millisecond, sizeof millisecond, ".%03d", manifest.started.millisecond);
   std::string text(kFirstLine);
   text += "\nprogram: " + EscapedName(manifest.program) +
-          "\naction: " + EscapedName(manifest.action) +
-          "\ntitle: " + EscapedName(manifest.title) +
+          "\naction: " + EscapedName(manifest.action) + "\ntitle: " + EscapedName(manifest.title) +
           "\nsequence: " + std::to_string(manifest.sequence) +
           "\nstarted: " + TimeText(manifest.started) + millisecond +
           "\nchecksum: " + ChecksumKindName(manifest.checksum_kind) + "\n";
@@ -145,8 +144,8 @@ std::string EntryLine(const BackupEntry& entry, ChecksumKind kind) {
   } else if (entry.checksum) {
     checksum = ChecksumText(*entry.checksum, kind);
   }
-  return std::string(ChangeWord(entry.change)) + " " + std::to_string(entry.size) + " " +
-         checksum + " " + EscapedName(entry.name) + "\n";
+  return std::string(ChangeWord(entry.change)) + " " + std::to_string(entry.size) + " " + checksum +
+         " " + EscapedName(entry.name) + "\n";
 }
 
 [[noreturn]] void Unreadable(const std::string& file, int line_number) {

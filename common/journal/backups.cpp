@@ -53,9 +53,9 @@ bool Newer(const Backup& a, const Backup& b) {
   const LocalTime& x = a.manifest.started;
   const LocalTime& y = b.manifest.started;
   return std::tie(a.manifest.sequence, x.year, x.month, x.day, x.hour, x.minute, x.second,
-                  x.millisecond, a.folder) > std::tie(b.manifest.sequence, y.year, y.month,
-                                                      y.day, y.hour, y.minute, y.second,
-                                                      y.millisecond, b.folder);
+                  x.millisecond, a.folder) > std::tie(b.manifest.sequence, y.year, y.month, y.day,
+                                                      y.hour, y.minute, y.second, y.millisecond,
+                                                      b.folder);
 }
 
 // The subfolders of `backups`, oldest first by their names' sequence.
@@ -142,8 +142,8 @@ std::uint64_t TreeBytes(Env& env, const std::string& dir) {
   if (env.Stat(dir).type != EntryType::kDirectory) return 0;
   for (const DirEntry& entry : env.ListDirectory(dir)) {
     const std::string path = JoinFolder(dir, entry.name);
-    const std::uint64_t more = entry.type == EntryType::kDirectory ? TreeBytes(env, path)
-                                                                   : env.Stat(path).size;
+    const std::uint64_t more =
+        entry.type == EntryType::kDirectory ? TreeBytes(env, path) : env.Stat(path).size;
     bytes = more > UINT64_MAX - bytes ? UINT64_MAX : bytes + more;
   }
   return bytes;
@@ -347,8 +347,8 @@ std::vector<BackupManifest> PendingRecoveries(Env& env, const std::string& backu
   return pending;
 }
 
-void PruneBackups(Env& env, const WorkLock&, const std::string& backups,
-                  const std::string& action, int keep, const std::string& spare) {
+void PruneBackups(Env& env, const WorkLock&, const std::string& backups, const std::string& action,
+                  int keep, const std::string& spare) {
   int kept = 0;
   for (const Backup& backup : ListBackups(env, backups).backups) {
     if (backup.manifest.action != action) continue;

@@ -70,9 +70,9 @@ std::string BackupLine(const Backup& backup);
 std::string SizeText(std::uint64_t bytes);
 
 struct RecoveredAction {
-  BackupManifest header;           // from the journal
-  std::string folder;              // where the files left are kept
-  std::vector<std::string> left;   // changed since: left as they are
+  BackupManifest header;          // from the journal
+  std::string folder;             // where the files left are kept
+  std::vector<std::string> left;  // changed since: left as they are
 };
 
 // Puts back every action in `backups` that a crash or a kill interrupted,

@@ -28,7 +28,9 @@ constexpr std::size_t kMaxStage = 1 << 20;
 constexpr std::uint64_t kSpareBytesPerFile = 4096;
 constexpr std::uint64_t kSpareBytes = 64 * 1024;
 
-std::uint64_t Add(std::uint64_t a, std::uint64_t b) { return b > UINT64_MAX - a ? UINT64_MAX : a + b; }
+std::uint64_t Add(std::uint64_t a, std::uint64_t b) {
+  return b > UINT64_MAX - a ? UINT64_MAX : a + b;
+}
 
 std::string Folded(std::string_view name) {
   std::string folded(name);
@@ -131,9 +133,9 @@ class Transaction::Impl {
   std::uint64_t journal_size_ = 0;
   std::unordered_map<std::string, std::size_t> by_name_;    // exact name -> entry
   std::unordered_map<std::string, std::size_t> by_folded_;  // name in one letter case -> entry
-  std::vector<bool> moved_;    // the original is in the backup folder
-  std::vector<bool> touched_;  // the action changed the file
-  std::vector<bool> ours_;     // what stands at the name is the action's new content
+  std::vector<bool> moved_;                                 // the original is in the backup folder
+  std::vector<bool> touched_;                               // the action changed the file
+  std::vector<bool> ours_;  // what stands at the name is the action's new content
   int working_files_ = 0;
   bool finished_ = false;
 
@@ -450,8 +452,8 @@ std::optional<std::uint64_t> Transaction::Impl::CheckEntry(const PlannedFile& fi
       entry.size = info.size;
       if (entry.change == Change::kReplace && !base_.CanGiveOwner(info)) {
         throw FileError("write", file.name,
-                        "it belongs to another user or group (" + std::to_string(info.owner) +
-                            ":" + std::to_string(info.group) +
+                        "it belongs to another user or group (" + std::to_string(info.owner) + ":" +
+                            std::to_string(info.group) +
                             "), and a new file written by this user could not keep them, so "
                             "the store would lose access to it; run the program as that user "
                             "or as root");
@@ -541,9 +543,9 @@ void Transaction::Impl::MakeFolder() {
   }
   journal_.header.sequence = name.sequence;
   try {
-    WriteFile(JoinFolder(folder_, kMarkerFile),
-              std::string(kMarkerText) +
-                  "\nCleanslate and Tag remove it when it is no longer needed.\n");
+    WriteFile(
+        JoinFolder(folder_, kMarkerFile),
+        std::string(kMarkerText) + "\nCleanslate and Tag remove it when it is no longer needed.\n");
     base_.CreateDirectory(JoinFolder(folder_, kOriginalsFolder));
     const std::string text = JournalText(journal_.header);
     journal_file_ = base_.CreateFile(JoinFolder(folder_, kJournalFile), "");
@@ -559,7 +561,8 @@ void Transaction::Impl::MakeFolder() {
     } catch (const FileError&) {
       // A folder with only its marker is removed at the next start.
     }
-    if (error.file().rfind(folder_, 0) == 0) throw FileError(error.action(), folder_, error.reason());
+    if (error.file().rfind(folder_, 0) == 0)
+      throw FileError(error.action(), folder_, error.reason());
     throw;
   }
 }
@@ -628,8 +631,8 @@ std::unique_ptr<RandomAccessFile> Transaction::Impl::OpenRewrite(std::size_t i, 
       if (original) state = info;
     }
     std::unique_ptr<RandomAccessFile> out = base_.CreateFile(path, LikenessOf(i));
-    return std::make_unique<RewriteFile>(*this, i, name, std::move(source), size,
-                                         std::move(state), std::move(out), path);
+    return std::make_unique<RewriteFile>(*this, i, name, std::move(source), size, std::move(state),
+                                         std::move(out), path);
   });
 }
 
@@ -651,8 +654,7 @@ void Transaction::Impl::Install(std::size_t i, const std::string& path, const Ne
                                 const std::optional<FileInfo>& original_state) {
   CheckStop();
   const std::string& name = journal_.header.entries[i].name;
-  if (original_state && OriginalInPlace(i) &&
-      !SameFileState(*original_state, base_.Stat(name))) {
+  if (original_state && OriginalInPlace(i) && !SameFileState(*original_state, base_.Stat(name))) {
     throw FileError("write", name,
                     "another program changed it while it was being rewritten; it has been left "
                     "as that program left it");
@@ -765,8 +767,8 @@ void Transaction::Impl::DropBackup() {
 void Transaction::Impl::Commit() {
   if (finished_) return;
   CheckStop();
-  const bool keep = options_.keep_backup &&
-                    std::find(touched_.begin(), touched_.end(), true) != touched_.end();
+  const bool keep =
+      options_.keep_backup && std::find(touched_.begin(), touched_.end(), true) != touched_.end();
   Naming(folder_, [&] {
     // Everything the action changed becomes durable before the mark.
     base_.SyncDirectory("");
@@ -873,7 +875,8 @@ void RunTransaction(Env& env, const WorkLock& lock, const Plan& plan,
     throw error.WithNote("Every other file has been put back as it was; " + names +
                          (left.size() == 1 ? " was" : " were") +
                          " changed by another program meanwhile and left as it is now, the "
-                         "original kept in \"" + transaction.folder() + "\".");
+                         "original kept in \"" +
+                         transaction.folder() + "\".");
   }
 }
 

@@ -8,9 +8,12 @@ namespace common {
 
 const char* ChangeWord(Change change) {
   switch (change) {
-    case Change::kDelete: return "delete";
-    case Change::kReplace: return "replace";
-    case Change::kCreate: return "create";
+    case Change::kDelete:
+      return "delete";
+    case Change::kReplace:
+      return "replace";
+    case Change::kCreate:
+      return "create";
   }
   return "change";
 }
@@ -96,8 +99,8 @@ void Plan::WriteRecords(std::string_view name, std::size_t record_length, std::i
                         std::string detail) {
   const std::string resolved = ResolveName(env_, name);
   const FileInfo info = env_.Stat(resolved);
-  const std::uint64_t written = static_cast<std::uint64_t>(std::max<std::int64_t>(records, 0)) *
-                                record_length;
+  const std::uint64_t written =
+      static_cast<std::uint64_t>(std::max<std::int64_t>(records, 0)) * record_length;
   Write(resolved, std::max(info.size, written), std::move(detail));
 }
 
@@ -112,7 +115,9 @@ const PlannedFile* Plan::Find(std::string_view name) const {
 
 namespace {
 
-std::uint64_t Add(std::uint64_t a, std::uint64_t b) { return b > UINT64_MAX - a ? UINT64_MAX : a + b; }
+std::uint64_t Add(std::uint64_t a, std::uint64_t b) {
+  return b > UINT64_MAX - a ? UINT64_MAX : a + b;
+}
 
 }  // namespace
 

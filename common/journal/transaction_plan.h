@@ -28,13 +28,13 @@ enum class Change {
 const char* ChangeWord(Change change);
 
 struct PlannedFile {
-  std::string name;             // as it stands in the directory, or will stand
+  std::string name;  // as it stands in the directory, or will stand
   Change change = Change::kCreate;
   EntryType type = EntryType::kMissing;  // of the original
-  std::uint64_t size = 0;       // of the original
-  FileInfo info;                // of the original, as the plan found it
-  std::uint64_t new_size = 0;   // at most, afterwards
-  std::string detail;           // what happens inside the file, for the dry run
+  std::uint64_t size = 0;                // of the original
+  FileInfo info;                         // of the original, as the plan found it
+  std::uint64_t new_size = 0;            // at most, afterwards
+  std::string detail;                    // what happens inside the file, for the dry run
 };
 
 class Plan {

@@ -35,8 +35,8 @@ struct DirEntry {
 // What Stat tells of one entry, without following a link.
 struct FileInfo {
   EntryType type = EntryType::kMissing;
-  std::uint64_t size = 0;   // bytes, for an ordinary file
-  bool writable = false;    // the user may write to it (not read-only)
+  std::uint64_t size = 0;  // bytes, for an ordinary file
+  bool writable = false;   // the user may write to it (not read-only)
   // When the content last changed, in nanoseconds of the system's clock, and
   // which file the name stands for (device and inode; 0 where the system
   // cannot tell cheaply): a file changed or replaced by another program
@@ -52,8 +52,8 @@ struct FileInfo {
 // True when `a` and `b` describe the same file with the same content as far
 // as size, modification time and identity tell.
 inline bool SameFileState(const FileInfo& a, const FileInfo& b) {
-  return a.type == b.type && a.size == b.size && a.modified == b.modified &&
-         a.device == b.device && a.inode == b.inode;
+  return a.type == b.type && a.size == b.size && a.modified == b.modified && a.device == b.device &&
+         a.inode == b.inode;
 }
 
 // A lock on a file, held until it is destroyed (or the process ends).

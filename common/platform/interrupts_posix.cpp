@@ -24,10 +24,14 @@ void Note(int signal_number) { noted_signal = signal_number; }
 
 const char* Describe(int signal_number) {
   switch (signal_number) {
-    case SIGINT: return "Ctrl+C";
-    case SIGTERM: return "a request to end the program";
-    case SIGHUP: return "the terminal was closed";
-    default: return "a signal";
+    case SIGINT:
+      return "Ctrl+C";
+    case SIGTERM:
+      return "a request to end the program";
+    case SIGHUP:
+      return "the terminal was closed";
+    default:
+      return "a signal";
   }
 }
 

@@ -26,12 +26,23 @@ HANDLE finished = nullptr;
 BOOL WINAPI Handle(DWORD event) {
   if (!active) return FALSE;
   switch (event) {
-    case CTRL_C_EVENT: noted = "Ctrl+C"; return TRUE;
-    case CTRL_BREAK_EVENT: noted = "Ctrl+Break"; return TRUE;
-    case CTRL_CLOSE_EVENT: noted = "the console window was closed"; break;
-    case CTRL_LOGOFF_EVENT: noted = "the user logged off"; break;
-    case CTRL_SHUTDOWN_EVENT: noted = "Windows shut down"; break;
-    default: return FALSE;
+    case CTRL_C_EVENT:
+      noted = "Ctrl+C";
+      return TRUE;
+    case CTRL_BREAK_EVENT:
+      noted = "Ctrl+Break";
+      return TRUE;
+    case CTRL_CLOSE_EVENT:
+      noted = "the console window was closed";
+      break;
+    case CTRL_LOGOFF_EVENT:
+      noted = "the user logged off";
+      break;
+    case CTRL_SHUTDOWN_EVENT:
+      noted = "Windows shut down";
+      break;
+    default:
+      return FALSE;
   }
   ::WaitForSingleObject(finished, 4500);
   return TRUE;

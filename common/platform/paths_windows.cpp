@@ -9,7 +9,15 @@ bool IsPathSeparator(char c) { return c == '/' || c == '\\'; }
 
 bool ForbiddenInName(char c) {
   switch (c) {
-    case '/': case '\\': case ':': case '*': case '?': case '"': case '<': case '>': case '|':
+    case '/':
+    case '\\':
+    case ':':
+    case '*':
+    case '?':
+    case '"':
+    case '<':
+    case '>':
+    case '|':
       return true;
     default:
       return false;

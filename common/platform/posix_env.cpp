@@ -73,9 +73,9 @@ int RequireOrdinary(int fd, const std::string& shown, const char* action) {
   }
   if (!S_ISREG(st.st_mode)) {
     ::close(fd);
-    throw FileError(action, shown,
-                    S_ISDIR(st.st_mode) ? "it is a directory, not a file"
-                                        : "it is not an ordinary file");
+    throw FileError(
+        action, shown,
+        S_ISDIR(st.st_mode) ? "it is a directory, not a file" : "it is not an ordinary file");
   }
   return fd;
 }
@@ -150,8 +150,8 @@ class PosixRandomAccessFile : public RandomAccessFile {
   std::size_t ReadAt(std::uint64_t offset, char* buffer, std::size_t n) override {
     std::size_t done = 0;
     while (done < n) {
-      const ssize_t got = ::pread(file_.fd(), buffer + done, n - done,
-                                  static_cast<off_t>(offset + done));
+      const ssize_t got =
+          ::pread(file_.fd(), buffer + done, n - done, static_cast<off_t>(offset + done));
       if (got == 0) break;
       if (got < 0) {
         if (errno == EINTR) continue;
@@ -373,8 +373,8 @@ int PosixEnv::OpenFolder(const std::string& dir, const char* action, const std::
     return fd;
   }
   Parent parent = ParentOf(dir, action, shown);
-  const int fd = ::openat(parent.fd, parent.base.c_str(),
-                          O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+  const int fd =
+      ::openat(parent.fd, parent.base.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
   if (fd < 0) {
     if (errno == ELOOP) throw FileError(action, shown, "it is a symbolic link, not a folder");
     throw FileError::FromErrno(action, shown, errno);
@@ -396,16 +396,23 @@ std::vector<DirEntry> PosixEnv::ListDirectory(const std::string& dir) {
     if (name == "." || name == "..") continue;
     EntryType type = EntryType::kOther;
     switch (entry->d_type) {
-      case DT_REG: type = EntryType::kRegular; break;
-      case DT_DIR: type = EntryType::kDirectory; break;
-      case DT_LNK: type = EntryType::kLink; break;
+      case DT_REG:
+        type = EntryType::kRegular;
+        break;
+      case DT_DIR:
+        type = EntryType::kDirectory;
+        break;
+      case DT_LNK:
+        type = EntryType::kLink;
+        break;
       case DT_UNKNOWN: {
         struct stat st;
         type = ::fstatat(fd, name.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0 ? TypeOfMode(st.st_mode)
                                                                           : EntryType::kOther;
         break;
       }
-      default: break;
+      default:
+        break;
     }
     entries.push_back({name, type, name.front() == '.'});
     errno = 0;
@@ -590,8 +597,12 @@ LocalTime PosixEnv::Now() {
   ::clock_gettime(CLOCK_REALTIME, &now);
   struct tm local;
   ::localtime_r(&now.tv_sec, &local);
-  return {local.tm_year + 1900, local.tm_mon + 1,  local.tm_mday,
-          local.tm_hour,        local.tm_min,      local.tm_sec,
+  return {local.tm_year + 1900,
+          local.tm_mon + 1,
+          local.tm_mday,
+          local.tm_hour,
+          local.tm_min,
+          local.tm_sec,
           static_cast<int>(now.tv_nsec / 1000000)};
 }
 

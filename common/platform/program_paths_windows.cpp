@@ -11,7 +11,8 @@ namespace common {
 std::optional<std::string> ProgramFolder() {
   std::vector<wchar_t> name(MAX_PATH);
   for (;;) {
-    const DWORD length = ::GetModuleFileNameW(nullptr, name.data(), static_cast<DWORD>(name.size()));
+    const DWORD length =
+        ::GetModuleFileNameW(nullptr, name.data(), static_cast<DWORD>(name.size()));
     if (length == 0) return std::nullopt;
     if (length < name.size()) {
       return PathToUtf8(std::filesystem::path(std::wstring(name.data(), length)).parent_path());

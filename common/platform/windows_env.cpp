@@ -260,14 +260,12 @@ HANDLE OpenOrdinaryFile(const std::wstring& full, const std::string& shown, DWOR
         break;
     }
   }
-  const HANDLE handle =
-      ::CreateFileW(full.c_str(), access, FILE_SHARE_READ, nullptr, disposition,
-                    attributes | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+  const HANDLE handle = ::CreateFileW(full.c_str(), access, FILE_SHARE_READ, nullptr, disposition,
+                                      attributes | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
   if (handle == INVALID_HANDLE_VALUE) Fail(action, shown, full);
   // Names such as "con" or "nul" open devices, whatever their extension.
   BY_HANDLE_FILE_INFORMATION info;
-  if (::GetFileType(handle) != FILE_TYPE_DISK ||
-      !::GetFileInformationByHandle(handle, &info) ||
+  if (::GetFileType(handle) != FILE_TYPE_DISK || !::GetFileInformationByHandle(handle, &info) ||
       TypeOfAttributes(info.dwFileAttributes) != EntryType::kRegular) {
     ::CloseHandle(handle);
     throw FileError(action, shown, "it is not an ordinary file");
@@ -288,8 +286,7 @@ std::wstring WindowsEnv::Full(const std::string& path) const {
     const std::string folder = path.substr(0, i);
     const std::wstring full = root_ == "." ? Wide(folder) : Wide(JoinPath(root_, folder));
     const DWORD attributes = AttributesOf(full);
-    if (attributes != INVALID_FILE_ATTRIBUTES &&
-        (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0) {
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0) {
       throw FileError("reach", path, "the folder \"" + folder + "\" is a symbolic link");
     }
   }
@@ -320,8 +317,7 @@ std::vector<DirEntry> WindowsEnv::ListDirectory(const std::string& dir) {
     // A name that Windows-1252 cannot spell is no data file: it is listed,
     // but as nothing any pattern or lookup can take for one.
     if (!exact) entry.type = EntryType::kOther;
-    entry.hidden =
-        (data.dwFileAttributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) != 0;
+    entry.hidden = (data.dwFileAttributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) != 0;
     entries.push_back(std::move(entry));
   } while (::FindNextFileW(find, &data));
   const DWORD error = ::GetLastError();
@@ -356,8 +352,7 @@ FileInfo WindowsEnv::Stat(const std::string& path) {
 }
 
 std::unique_ptr<SequentialFile> WindowsEnv::OpenForReading(const std::string& path) {
-  const HANDLE handle =
-      OpenOrdinaryFile(Full(path), path, GENERIC_READ, OPEN_EXISTING, "open");
+  const HANDLE handle = OpenOrdinaryFile(Full(path), path, GENERIC_READ, OPEN_EXISTING, "open");
   return std::make_unique<WindowsSequentialFile>(handle, path);
 }
 
@@ -380,8 +375,8 @@ std::unique_ptr<RandomAccessFile> WindowsEnv::CreateFile(const std::string& path
       attributes = like & kKeptAttributes;
     }
   }
-  const HANDLE handle = OpenOrdinaryFile(Full(path), path, GENERIC_READ | GENERIC_WRITE,
-                                         CREATE_NEW, "create", attributes);
+  const HANDLE handle = OpenOrdinaryFile(Full(path), path, GENERIC_READ | GENERIC_WRITE, CREATE_NEW,
+                                         "create", attributes);
   return std::make_unique<WindowsRandomAccessFile>(handle, path);
 }
 
@@ -403,9 +398,8 @@ std::pair<std::string, std::unique_ptr<WritableFile>> WindowsEnv::CreateTempFile
     const std::string path = JoinPath(dir, "." + base + suffix);
     const std::wstring full = Full(path);
     const HANDLE handle =
-        ::CreateFileW(full.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_DELETE,
-                      nullptr, CREATE_NEW,
-                      FILE_ATTRIBUTE_HIDDEN | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+        ::CreateFileW(full.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr,
+                      CREATE_NEW, FILE_ATTRIBUTE_HIDDEN | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
     if (handle == INVALID_HANDLE_VALUE) {
       const DWORD error = ::GetLastError();
       if (error == ERROR_FILE_EXISTS || error == ERROR_ALREADY_EXISTS) continue;

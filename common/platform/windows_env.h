@@ -2,8 +2,8 @@
 // directory. Names are Windows-1252 text, given to the wide-character API as
 // UTF-16. Entries with the hidden or system attribute are listed as hidden;
 // reparse points (symbolic links, junctions) are listed as links and never
-// followed, neither at the end of a path nor in a folder on its way. A file another program holds open without sharing, or one marked
-// read-only, fails with a reason that says so.
+// followed, neither at the end of a path nor in a folder on its way. A file another program holds
+// open without sharing, or one marked read-only, fails with a reason that says so.
 
 #ifndef COMMON_PLATFORM_WINDOWS_ENV_H_
 #define COMMON_PLATFORM_WINDOWS_ENV_H_

@@ -19,8 +19,8 @@ QString WithMnemonic(const QString& caption, char key) {
 }
 
 Qt::WindowFlags OwnedWindowFlags() {
-  return Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-         Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint;
+  return Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
+         Qt::WindowCloseButtonHint;
 }
 
 void KeepContentsWhole(QWidget& window) {
@@ -39,8 +39,7 @@ QLabel* MakeLabel(const common::Label& label, const char* name, QWidget* parent)
   return widget;
 }
 
-QPushButton* MakeButton(const common::Button& button, const char* name, char key,
-                        QWidget* parent) {
+QPushButton* MakeButton(const common::Button& button, const char* name, char key, QWidget* parent) {
   auto* widget =
       new QPushButton(WithMnemonic(common::FromWindows1252(button.caption), key), parent);
   widget->setObjectName(name);

@@ -25,8 +25,7 @@ QLabel* MakeLabel(const common::Label& label, const char* name, QWidget* parent)
 // (the first `key` of the caption is underlined). It takes the focus when
 // clicked, so a text box loses it (and stores what was typed) before the
 // button's action runs; Enter presses it while it has the focus.
-QPushButton* MakeButton(const common::Button& button, const char* name, char key,
-                        QWidget* parent);
+QPushButton* MakeButton(const common::Button& button, const char* name, char key, QWidget* parent);
 
 // The window flags of a window that formTags owns: a dialog to the window
 // manager, which keeps it in front of its owner (its transient parent),

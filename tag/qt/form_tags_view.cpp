@@ -33,8 +33,7 @@ bool MovesBetweenControls(const QFocusEvent* event) {
 
 }  // namespace
 
-FormTagsView::FormTagsView(FormTags& logic, EventRunner& runner)
-    : logic_(logic), runner_(runner) {
+FormTagsView::FormTagsView(FormTags& logic, EventRunner& runner) : logic_(logic), runner_(runner) {
   setObjectName("formTags");
   setWindowTitle(kFormTagsCaption);
   Build();
@@ -172,7 +171,8 @@ void FormTagsView::BuildBottom(QBoxLayout& outer) {
 }
 
 bool FormTagsView::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == tabbox_ && (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)) {
+  if (watched == tabbox_ &&
+      (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)) {
     if (MovesBetweenControls(static_cast<QFocusEvent*>(event))) {
       if (event->type() == QEvent::FocusIn) {
         runner_.Run(this, [this] { logic_.tabbox_GotFocus(); });

@@ -48,8 +48,8 @@ void PreviewWidget::paintEvent(QPaintEvent*) {
     }
     const common::Label& letter = controls_.letters[i];
     if (letter.visible) {
-      const QRect rect(Pixels(letter.left), Pixels(kPreviewLetterTop),
-                       Pixels(kPreviewLetterWidth), Pixels(kPreviewLetterHeight));
+      const QRect rect(Pixels(letter.left), Pixels(kPreviewLetterTop), Pixels(kPreviewLetterWidth),
+                       Pixels(kPreviewLetterHeight));
       painter.setPen(Qt::black);
       painter.drawText(rect, Qt::AlignCenter, common::FromWindows1252(letter.caption));
     }

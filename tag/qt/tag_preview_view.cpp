@@ -173,7 +173,8 @@ void TagRowView::paintEvent(QPaintEvent*) {
     painter.setPen(Qt::black);
     for (std::size_t i = 0; i < text.size(); ++i) {
       if (text[i] == ' ') continue;
-      painter.drawText(cell_rect(row, i), Qt::AlignCenter, FromWindows1252(std::string(1, text[i])));
+      painter.drawText(cell_rect(row, i), Qt::AlignCenter,
+                       FromWindows1252(std::string(1, text[i])));
     }
   }
 }
@@ -204,8 +205,7 @@ bool TagRowView::event(QEvent* event) {
   if (event->type() != QEvent::ToolTip) return QWidget::event(event);
   const auto* help = static_cast<QHelpEvent*>(event);
   const int line = static_cast<int>(std::floor((help->pos().y() - kMargin) / LineHeight()));
-  const int column =
-      static_cast<int>(std::floor((help->pos().x() - kMargin) / CellWidth())) + 1;
+  const int column = static_cast<int>(std::floor((help->pos().x() - kMargin) / CellWidth())) + 1;
   const QString note = NoteAt(line, column);
   if (note.isEmpty()) {
     QToolTip::hideText();

@@ -32,10 +32,10 @@ TagQtApp::TagQtApp(common::Env& env, common::Messages* messages, const common::P
       window_host_(info, err),
       own_messages_(messages != nullptr
                         ? nullptr
-                        : std::make_unique<common::QtMessages>(
-                              QString::fromStdString(info.title), [this] { return MessageParent(); })),
-      form_(env, messages != nullptr ? *messages : *own_messages_, *this, layout_,
-            data_directory) {}
+                        : std::make_unique<common::QtMessages>(QString::fromStdString(info.title),
+                                                               [this] { return MessageParent(); })),
+      form_(env, messages != nullptr ? *messages : *own_messages_, *this, layout_, data_directory) {
+}
 
 TagQtApp::~TagQtApp() {
   delete preview_view_.data();

@@ -18,11 +18,11 @@
 #include <ostream>
 #include <string>
 
-#include "common/platform/env.h"
 #include "common/app/messages.h"
 #include "common/app/qt/qt_messages.h"
 #include "common/app/qt/qt_window_host.h"
 #include "common/app/startup.h"
+#include "common/platform/env.h"
 #include "tag/form_tags.h"
 #include "tag/qt/event_runner.h"
 #include "tag/qt/window_placement.h"

@@ -1,5 +1,5 @@
-#include "tag/program_info.h"
 #include "tag/window_front_end.h"
+#include "tag/program_info.h"
 
 #include <QApplication>
 #include <iostream>
@@ -11,8 +11,7 @@
 
 namespace tag {
 
-int RunWindows(int argc, char** argv, common::Env& env,
-               const std::string& data_directory) {
+int RunWindows(int argc, char** argv, common::Env& env, const std::string& data_directory) {
   const common::ProgramInfo& info = TagInfo();
   QApplication application(argc, argv);
   TagQtApp app(env, info, data_directory, std::cerr);
@@ -23,8 +22,7 @@ int RunWindows(int argc, char** argv, common::Env& env,
 int RunBackupOptionWindow(int argc, char** argv, common::Env& env,
                           const common::StartupDecision& decision) {
   const common::ProgramInfo& info = TagInfo();
-  return common::RunBackupOptionWindow(argc, argv, env, info, decision,
-                                       TagBackupOptions());
+  return common::RunBackupOptionWindow(argc, argv, env, info, decision, TagBackupOptions());
 }
 
 std::optional<std::string> AskDataFolder(int argc, char** argv, const std::string& start) {

@@ -13,8 +13,8 @@
 namespace tag {
 
 struct Placement {
-  QPoint window;              // the top left corner of the new window's frame
-  std::optional<QPoint> form; // where formTags moves to make room, if it must
+  QPoint window;               // the top left corner of the new window's frame
+  std::optional<QPoint> form;  // where formTags moves to make room, if it must
 };
 
 enum class FormMay { kMove, kStay };

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "common/platform/env.h"
 #include "common/app/startup.h"
+#include "common/platform/env.h"
 
 namespace tag {
 

@@ -1,7 +1,7 @@
 #include "tag/terminal/tag_terminal.h"
 
-#include <charconv>
 #include <algorithm>
+#include <charconv>
 #include <iomanip>
 #include <ostream>
 #include <string>
@@ -55,10 +55,8 @@ const std::vector<TerminalCommand>& LayoutCommands() {
 const std::vector<TerminalCommand>& DepartmentCommands() {
   static const std::vector<TerminalCommand> commands{
       {"d", "department text", "the next line is the typed department text"},
-      {"p", "pick department",
-       "the next line is a department list number to pick (0 is DEFAULT)"},
-      {Range(1, kLayoutBoxCount), "layout box",
-       "the next line is the new text of that layout box"},
+      {"p", "pick department", "the next line is a department list number to pick (0 is DEFAULT)"},
+      {Range(1, kLayoutBoxCount), "layout box", "the next line is the new text of that layout box"},
       {"s", "Save Change", "Save Change"},
       {"r", "Set all back to default", "Set all back to default"},
       {"v [N]", "view tag",
@@ -110,7 +108,9 @@ class TerminalFrontEnd : public TagWindowHost {
  public:
   TerminalFrontEnd(common::Env& env, common::TerminalIo& io, const std::string& title,
                    const std::string& data_directory)
-      : io_(io), messages_(io, title), form_(env, messages_, *this, layout_, data_directory),
+      : io_(io),
+        messages_(io, title),
+        form_(env, messages_, *this, layout_, data_directory),
         items_(env) {}
 
   void Run() {
@@ -354,8 +354,8 @@ class TerminalFrontEnd : public TagWindowHost {
   common::TerminalMessages messages_;
   TagLayout layout_;
   FormTags form_;
-  ItemPicker items_;                         // the items v and i show
-  ChangeOrder* department_ = nullptr;        // the window commands go to, when set
+  ItemPicker items_;                               // the items v and i show
+  ChangeOrder* department_ = nullptr;              // the window commands go to, when set
   const ChangeOrder* shown_department_ = nullptr;  // whose notes were printed last
   bool focus_requested_ = false;
   bool layout_open_ = true;
@@ -366,8 +366,8 @@ class TerminalFrontEnd : public TagWindowHost {
 
 std::string TerminalHelp() {
   return "Terminal mode: one command per line.\n"
-         "Layout window (" + std::string(kFormTagsCaption) + "):\n" +
-         HelpLines(LayoutCommands()) +
+         "Layout window (" +
+         std::string(kFormTagsCaption) + "):\n" + HelpLines(LayoutCommands()) +
          "Department window (" + kChangeOrderCaption + "):\n" + HelpLines(DepartmentCommands()) +
          "The end of input ends the program; nothing more is written.\n";
 }

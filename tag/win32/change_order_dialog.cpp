@@ -15,8 +15,18 @@ using common::win32::ToText;
 using common::win32::WindowText;
 
 enum Control {
-  kLabel5 = 301, kFields, kText1, kText6 = kText1 + 5, kLabel2, kDept, kLabel4, kLabel1,
-  kCommand1, kSettoDefault, kLabel3, kPreviewButton,
+  kLabel5 = 301,
+  kFields,
+  kText1,
+  kText6 = kText1 + 5,
+  kLabel2,
+  kDept,
+  kLabel4,
+  kLabel1,
+  kCommand1,
+  kSettoDefault,
+  kLabel3,
+  kPreviewButton,
 };
 
 std::wstring WithMnemonic(const std::string& caption, char key) {
@@ -54,8 +64,8 @@ void ChangeOrderDialog::OnCreate() {
     ::SendMessageW(text_[i], WM_SETFONT, reinterpret_cast<WPARAM>(fixed_font()), FALSE);
   }
   AddLabel(WithMnemonic(c.Label2.caption, 'L'), kLabel2);
-  dept_ = AddControl(L"COMBOBOX", L"", CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP,
-                     kDept);
+  dept_ =
+      AddControl(L"COMBOBOX", L"", CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP, kDept);
   COMBOBOXINFO parts{};
   parts.cbSize = sizeof parts;
   if (::GetComboBoxInfo(dept_, &parts) && parts.hwndItem != nullptr) {
@@ -85,8 +95,8 @@ void ChangeOrderDialog::Layout() {
   const int note = TextHeight(FromText(c.Label5.caption), inner, font());
   Place(Item(kLabel5), margin, y, inner, note);
   y += note + gap;
-  const int catalogue = 15 * static_cast<int>(::SendMessageW(fields_, LB_GETITEMHEIGHT, 0, 0)) +
-                        Scale(6);
+  const int catalogue =
+      15 * static_cast<int>(::SendMessageW(fields_, LB_GETITEMHEIGHT, 0, 0)) + Scale(6);
   Place(fields_, margin, y, inner, catalogue);
   y += catalogue + gap;
 
@@ -105,10 +115,9 @@ void ChangeOrderDialog::Layout() {
   y += default_note;
   // The opener sets the instructions after the window is shown: room for them.
   const int instructions_x = margin + 2 * box_w + gap + Scale(16);
-  const int instructions_h =
-      std::max(TextHeight(FromText(kChangeOrderInstructions), width - margin - instructions_x,
-                          font()),
-               9 * line);
+  const int instructions_h = std::max(
+      TextHeight(FromText(kChangeOrderInstructions), width - margin - instructions_x, font()),
+      9 * line);
   Place(label1_, instructions_x, boxes_top, width - margin - instructions_x, instructions_h);
   y = std::max(y, boxes_top + instructions_h) + Scale(14);
 

@@ -41,8 +41,8 @@ class ChangeOrderDialog : public common::DialogWindow {
   void OnEscape() override;
 
  private:
-  static LRESULT CALLBACK DepartmentEditProc(HWND edit, UINT message, WPARAM wparam,
-                                             LPARAM lparam, UINT_PTR id, DWORD_PTR data);
+  static LRESULT CALLBACK DepartmentEditProc(HWND edit, UINT message, WPARAM wparam, LPARAM lparam,
+                                             UINT_PTR id, DWORD_PTR data);
   void RunProcedure(const std::function<void()>& procedure);
 
   ChangeOrder& logic_;

@@ -16,8 +16,21 @@ using common::win32::ToText;
 using common::win32::WindowText;
 
 enum Control {
-  kLabel12 = 201, kTabbox, kCommand1, kLabel14, kCommand2, kCommandset, kLabel7, kList1,
-  kLabel8, kMicroadjust, kFactorCaption, kFactor, kSave, kDataDirectory, kPreviewButton,
+  kLabel12 = 201,
+  kTabbox,
+  kCommand1,
+  kLabel14,
+  kCommand2,
+  kCommandset,
+  kLabel7,
+  kList1,
+  kLabel8,
+  kMicroadjust,
+  kFactorCaption,
+  kFactor,
+  kSave,
+  kDataDirectory,
+  kPreviewButton,
 };
 
 constexpr int kPreviewWidthTwips = 9600;
@@ -45,8 +58,7 @@ void SetTextIfDifferent(HWND control, const std::wstring& text) {
 
 }  // namespace
 
-FormTagsDialog::FormTagsDialog(FormTags& logic, TagWindows& windows,
-                               common::Win32WindowHost& host)
+FormTagsDialog::FormTagsDialog(FormTags& logic, TagWindows& windows, common::Win32WindowHost& host)
     : common::DialogWindow(host), logic_(logic), windows_(windows) {}
 
 FormTagsDialog::~FormTagsDialog() {
@@ -66,9 +78,8 @@ void FormTagsDialog::OnCreate() {
   AddButton(WithMnemonic(c.Command2.caption, 'O'), kCommand2);
   commandset_ = AddLabel(L"", kCommandset, SS_CENTER | SS_NOPREFIX | SS_CENTERIMAGE);
   AddLabel(WithMnemonic(c.Label7.caption, 'P'), kLabel7);
-  list_ = AddControl(L"LISTBOX", L"",
-                     LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP, kList1,
-                     WS_EX_CLIENTEDGE);
+  list_ = AddControl(L"LISTBOX", L"", LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP,
+                     kList1, WS_EX_CLIENTEDGE);
   AddLabel(FromText(c.Label8.caption), kLabel8, SS_NOPREFIX);
   microadjust_ = AddControl(L"BUTTON", WithMnemonic(c.microadjust.caption, 'M'),
                             BS_CHECKBOX | BS_MULTILINE | WS_TABSTOP, kMicroadjust);
@@ -84,7 +95,9 @@ void FormTagsDialog::OnCreate() {
   ::SetWindowSubclass(tabbox_, ChangeBoxProc, 0, reinterpret_cast<DWORD_PTR>(this));
 }
 
-int FormTagsDialog::Twips(int twips) const { return ::MulDiv(twips, static_cast<int>(dpi()), 1440); }
+int FormTagsDialog::Twips(int twips) const {
+  return ::MulDiv(twips, static_cast<int>(dpi()), 1440);
+}
 
 void FormTagsDialog::Layout() {
   const FormTagsControls& c = logic_.controls();
@@ -128,8 +141,8 @@ void FormTagsDialog::Layout() {
   const int font_hint = TextHeight(FromText(c.Label8.caption), right_w, font());
   Place(Item(kLabel8), right_x, y, right_w, font_hint);
   y += font_hint + gap;
-  const int check = TextHeight(FromText(c.microadjust.caption), right_w - Scale(24), font()) +
-                    Scale(6);
+  const int check =
+      TextHeight(FromText(c.microadjust.caption), right_w - Scale(24), font()) + Scale(6);
   Place(microadjust_, right_x, y, right_w, check);
   y += check + gap;
   const int factor_label_w = TextWidth(FromText(kFactorLabel), font()) + Scale(6);
@@ -176,8 +189,7 @@ void FormTagsDialog::Render() {
   }
   SetTextIfDifferent(commandset_, FromText(c.commandset.caption));
   SetTextIfDifferent(tabbox_, FromText(c.tabbox.text));
-  ::SendMessageW(microadjust_, BM_SETCHECK, c.microadjust.checked ? BST_CHECKED : BST_UNCHECKED,
-                 0);
+  ::SendMessageW(microadjust_, BM_SETCHECK, c.microadjust.checked ? BST_CHECKED : BST_UNCHECKED, 0);
   SetTextIfDifferent(factor_, FromText(c.microadjustfactor.text));
   const int factor_shown = c.microadjustfactor.visible ? SW_SHOW : SW_HIDE;
   ::ShowWindow(factor_, factor_shown);
@@ -295,7 +307,8 @@ bool FormTagsDialog::OnMessage(UINT message, WPARAM wparam, LPARAM lparam, LRESU
       ::GetWindowRect(list_, &frame);
       ::MapWindowPoints(nullptr, hwnd(), reinterpret_cast<POINT*>(&frame), 2);
       ::InflateRect(&frame, Scale(3), Scale(3));
-      const HBRUSH brush = ::GetSysColorBrush(::GetFocus() == list_ ? COLOR_HIGHLIGHT : COLOR_3DFACE);
+      const HBRUSH brush =
+          ::GetSysColorBrush(::GetFocus() == list_ ? COLOR_HIGHLIGHT : COLOR_3DFACE);
       for (int i = 0; i < Scale(2); ++i) {
         ::FrameRect(dc, &frame, brush);
         ::InflateRect(&frame, -1, -1);
@@ -332,7 +345,8 @@ void FormTagsDialog::PaintPreview(HDC dc) {
     const common::TextBox& box = c.Text[i];
     if (box.visible) {
       RECT rect{x0 + Twips(box.left), y0 + Twips(kPreviewBoxTop),
-                x0 + Twips(box.left + kPreviewBoxWidth), y0 + Twips(kPreviewBoxTop + kPreviewBoxHeight)};
+                x0 + Twips(box.left + kPreviewBoxWidth),
+                y0 + Twips(kPreviewBoxTop + kPreviewBoxHeight)};
       ::Rectangle(dc, rect.left, rect.top, rect.right, rect.bottom);
       rect.left += Scale(2);
       const std::wstring text = FromText(box.text);
@@ -395,8 +409,8 @@ LRESULT CALLBACK FormTagsDialog::ListProc(HWND list, UINT message, WPARAM wparam
   return ::DefSubclassProc(list, message, wparam, lparam);
 }
 
-LRESULT CALLBACK FormTagsDialog::ChangeBoxProc(HWND box, UINT message, WPARAM wparam,
-                                               LPARAM lparam, UINT_PTR /*id*/, DWORD_PTR data) {
+LRESULT CALLBACK FormTagsDialog::ChangeBoxProc(HWND box, UINT message, WPARAM wparam, LPARAM lparam,
+                                               UINT_PTR /*id*/, DWORD_PTR data) {
   auto* self = reinterpret_cast<FormTagsDialog*>(data);
   switch (message) {
     case WM_SETFOCUS: {

@@ -52,7 +52,7 @@ class FormTagsDialog : public common::DialogWindow {
   HWND factor_ = nullptr, factor_label_ = nullptr, data_directory_ = nullptr;
   HBRUSH grey_ = nullptr;
   RECT preview_{};
-  POINT placed_{};       // where the window stood when it last moved
+  POINT placed_{};  // where the window stood when it last moved
   bool placed_known_ = false;
   bool rendering_ = false;
   bool mouse_down_ = false;

@@ -261,13 +261,24 @@ LRESULT CALLBACK TagPreviewDialog::RowProc(HWND row, UINT message, WPARAM wparam
         ::GetScrollInfo(row, SB_HORZ, &info);
         const int step = self->CharWidth(self->row_font_);
         switch (LOWORD(wparam)) {
-          case SB_LINELEFT: self->scroll_ -= step; break;
-          case SB_LINERIGHT: self->scroll_ += step; break;
-          case SB_PAGELEFT: self->scroll_ -= static_cast<int>(info.nPage); break;
-          case SB_PAGERIGHT: self->scroll_ += static_cast<int>(info.nPage); break;
+          case SB_LINELEFT:
+            self->scroll_ -= step;
+            break;
+          case SB_LINERIGHT:
+            self->scroll_ += step;
+            break;
+          case SB_PAGELEFT:
+            self->scroll_ -= static_cast<int>(info.nPage);
+            break;
+          case SB_PAGERIGHT:
+            self->scroll_ += static_cast<int>(info.nPage);
+            break;
           case SB_THUMBTRACK:
-          case SB_THUMBPOSITION: self->scroll_ = info.nTrackPos; break;
-          default: break;
+          case SB_THUMBPOSITION:
+            self->scroll_ = info.nTrackPos;
+            break;
+          default:
+            break;
         }
         self->UpdateScroll();
         ::InvalidateRect(row, nullptr, TRUE);
@@ -305,8 +316,7 @@ void TagPreviewDialog::OnClose() {
 
 void TagPreviewDialog::OnEscape() { OnClose(); }
 
-bool TagPreviewDialog::OnMessage(UINT message, WPARAM /*wparam*/, LPARAM lparam,
-                                 LRESULT& result) {
+bool TagPreviewDialog::OnMessage(UINT message, WPARAM /*wparam*/, LPARAM lparam, LRESULT& result) {
   if (message == WM_SIZE && row_ != nullptr) {
     Arrange(LOWORD(lparam), HIWORD(lparam));
     result = 0;

@@ -89,9 +89,8 @@ void TagWin32App::RenderPreview() {
       preview_window_.reset();
       return;
     }
-    preview_window_->SetCloseRequest([this] {
-      Run(preview_window_->hwnd(), [this] { form_.ClosePreview(); });
-    });
+    preview_window_->SetCloseRequest(
+        [this] { Run(preview_window_->hwnd(), [this] { form_.ClosePreview(); }); });
   }
   preview_window_->Render(form_.PreviewSubject());
   if (!visible) {
@@ -201,8 +200,8 @@ void TagWin32App::FormMoved(int dx, int dy) {
 
 bool TagWin32App::Shortcut(const MSG& message) {
   // Ctrl+I in any window of the program opens the tag preview.
-  if (message.message != WM_KEYDOWN || message.wParam != 'I' ||
-      ::GetKeyState(VK_CONTROL) >= 0 || host_.running()) {
+  if (message.message != WM_KEYDOWN || message.wParam != 'I' || ::GetKeyState(VK_CONTROL) >= 0 ||
+      host_.running()) {
     return false;
   }
   const HWND root = ::GetAncestor(message.hwnd, GA_ROOT);

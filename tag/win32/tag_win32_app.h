@@ -47,8 +47,8 @@ class TagWindows {
 
 class TagWin32App : public TagWindowHost, public TagWindows {
  public:
-  TagWin32App(common::Env& env, const common::ProgramInfo& info,
-              const std::string& data_directory, std::ostream& err);
+  TagWin32App(common::Env& env, const common::ProgramInfo& info, const std::string& data_directory,
+              std::ostream& err);
   ~TagWin32App() override;
 
   // Runs Form_Load and shows formTags with the focus in the settings list.
@@ -89,7 +89,7 @@ class TagWin32App : public TagWindowHost, public TagWindows {
   std::unique_ptr<FormTagsDialog> form_window_;
   std::unique_ptr<ChangeOrderDialog> change_order_window_;
   std::unique_ptr<TagPreviewDialog> preview_window_;
-  HWND raising_ = nullptr;  // the window whose event procedure runs
+  HWND raising_ = nullptr;         // the window whose event procedure runs
   HWND preview_opener_ = nullptr;  // the window the preview was shown from
 };
 

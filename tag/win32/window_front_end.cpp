@@ -1,7 +1,7 @@
 // Tag's window front end on Windows: the Win32 windows.
 
-#include "tag/program_info.h"
 #include "tag/window_front_end.h"
+#include "tag/program_info.h"
 
 #include <iostream>
 
@@ -12,8 +12,7 @@
 
 namespace tag {
 
-int RunWindows(int /*argc*/, char** /*argv*/, common::Env& env,
-               const std::string& data_directory) {
+int RunWindows(int /*argc*/, char** /*argv*/, common::Env& env, const std::string& data_directory) {
   const common::ProgramInfo& info = TagInfo();
   TagWin32App app(env, info, data_directory, std::cerr);
   if (!app.Start()) return 1;

@@ -19,23 +19,22 @@
 #include "common/journal/work_lock.h"
 #include "common/platform/default_env.h"
 #include "common/platform/file_error.h"
-#include "common/platform/default_env.h"
+#include "tests/support/counting_fault_env.h"
 #include "tests/support/fixed_sources.h"
 #include "tests/support/record_bytes.h"
 #include "tests/support/recording_host.h"
-#include "tests/support/counting_fault_env.h"
 #include "tests/support/scripted_messages.h"
 #include "tests/support/temp_dir.h"
 
 namespace cleanslate {
 namespace {
 
+using testing_support::CountingFaultEnv;
+using testing_support::FaultMode;
 using testing_support::FixedClock;
 using testing_support::FixedRandom;
 using testing_support::OldRecords;
 using testing_support::RecordingHost;
-using testing_support::CountingFaultEnv;
-using testing_support::FaultMode;
 using testing_support::ScriptedMessages;
 using testing_support::SimulatedCrash;
 using testing_support::TempDir;
@@ -94,11 +93,9 @@ std::vector<Action> AllActions() {
                          RunCategoryReset(*reset, c, h);
                        }});
   }
-  actions.push_back({"everything", [](const ActionContext& c, RecordingHost& h) {
-                       RunFullReset(c, h);
-                     }});
   actions.push_back(
-      {"lock", [](const ActionContext& c, RecordingHost&) { LockZeroing(c); }, true});
+      {"everything", [](const ActionContext& c, RecordingHost& h) { RunFullReset(c, h); }});
+  actions.push_back({"lock", [](const ActionContext& c, RecordingHost&) { LockZeroing(c); }, true});
   return actions;
 }
 
@@ -202,8 +199,7 @@ TEST_P(ActionFaultsTest, EveryFailureLeavesTheOriginalsOrTheWholeResult) {
           EXPECT_EQ(after, before) << action.name << " failing at " << n << ": " << error;
         }
       }
-      EXPECT_EQ(LeftBackups(dir), std::vector<std::string>{})
-          << action.name << " failing at " << n;
+      EXPECT_EQ(LeftBackups(dir), std::vector<std::string>{}) << action.name << " failing at " << n;
       if (HasFailure()) return;  // one broken case says enough
     }
   }
@@ -214,9 +210,12 @@ INSTANTIATE_TEST_SUITE_P(Modes, ActionFaultsTest,
                                            FaultMode::kCrash),
                          [](const ::testing::TestParamInfo<FaultMode>& info) {
                            switch (info.param) {
-                             case FaultMode::kOnce: return std::string("Once");
-                             case FaultMode::kFromThen: return std::string("FromThenOn");
-                             case FaultMode::kCrash: return std::string("Crash");
+                             case FaultMode::kOnce:
+                               return std::string("Once");
+                             case FaultMode::kFromThen:
+                               return std::string("FromThenOn");
+                             case FaultMode::kCrash:
+                               return std::string("Crash");
                            }
                            return std::string();
                          });

@@ -41,8 +41,8 @@ struct ProgramRun {
 ProgramRun Program(const TempDir& dir, const std::string& args, const std::string& input) {
   TempDir output;
   const std::string command = "cd '" + dir.path() + "' && printf '" + input + "' | '" +
-                              CLEANSLATE_PROGRAM + "' " + args + " > '" +
-                              output.PathOf("out") + "' 2> '" + output.PathOf("err") + "'";
+                              CLEANSLATE_PROGRAM + "' " + args + " > '" + output.PathOf("out") +
+                              "' 2> '" + output.PathOf("err") + "'";
   const int status = testing_support::RunShell(command);
   return {status, output.Read("out"), output.Read("err")};
 }
@@ -73,8 +73,9 @@ TEST(RecoveryTest, TheNextStartPutsBackAndSaysSo) {
     CountingFaultEnv killed(dir.path(), FaultMode::kCrash, n);
     ScriptedMessages messages;
     RecordingHost host;
-    EXPECT_THROW(RunCategoryReset(kSalesReset, ActionContext{killed, messages, random, clock}, host),
-                 SimulatedCrash);
+    EXPECT_THROW(
+        RunCategoryReset(kSalesReset, ActionContext{killed, messages, random, clock}, host),
+        SimulatedCrash);
   }
 
   common::DefaultEnv env(dir.path());

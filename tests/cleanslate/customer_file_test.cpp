@@ -4,8 +4,8 @@
 
 #include <limits>
 
-#include "common/platform/file_error.h"
 #include "common/platform/default_env.h"
+#include "common/platform/file_error.h"
 #include "tests/support/fixed_sources.h"
 #include "tests/support/record_bytes.h"
 #include "tests/support/temp_dir.h"
@@ -17,8 +17,8 @@ using testing_support::FixedClock;
 using testing_support::OldRecords;
 using testing_support::Pad;
 using testing_support::Spaces;
-using testing_support::Zeros;
 using testing_support::TempDir;
+using testing_support::Zeros;
 
 // One customer record, field by field in file order.
 struct Customer {
@@ -53,8 +53,8 @@ TEST_F(CustomerFileTest, SampleCustomerReplacesRecordOneOnly) {
   ASSERT_EQ(bytes.size(), 9000u);
   // The street keeps 24 of its 25 characters.
   EXPECT_EQ(bytes.substr(0, 180),
-            CustomerBytes({"SAMPLER", "CHRIS", "10000 SAMPLE-AVE. WAY #A", "MIDTOWN", "WA",
-                           "54321", "0.00", "50.00", "555-010-0001", "1", "1000", "2"}));
+            CustomerBytes({"SAMPLER", "CHRIS", "10000 SAMPLE-AVE. WAY #A", "MIDTOWN", "WA", "54321",
+                           "0.00", "50.00", "555-010-0001", "1", "1000", "2"}));
   EXPECT_EQ(bytes.substr(180), old.substr(180));
   EXPECT_EQ(dir_.Read("cust.pt"), " 1\r\n 1\r\n");
   EXPECT_EQ(dir_.Read("note.pt"), " 1\r\n");
@@ -67,10 +67,9 @@ TEST_F(CustomerFileTest, SeedWritesTheSampleAndTheTwoSpecialAccounts) {
   const std::string expected =
       CustomerBytes({"SAMPLER", "CHRIS", "10000 SAMPLE-AVENUE-W WA", "MIDTOWN", "WA", "54321",
                      "500.00", "50.00", "555-010-0001", "1", "1000", " 1"}) +
-      CustomerBytes({"CASH", "SALE", "", "", "", "", ".00", "0.00", "999-999-9000", "", "0",
-                     " 2"}) +
-      CustomerBytes({"ZZZZZZZZ", "", "", "", "", "", ".00", "0.00", "999-999-9999", "", "0",
-                     " 3"});
+      CustomerBytes(
+          {"CASH", "SALE", "", "", "", "", ".00", "0.00", "999-999-9000", "", "0", " 2"}) +
+      CustomerBytes({"ZZZZZZZZ", "", "", "", "", "", ".00", "0.00", "999-999-9999", "", "0", " 3"});
   const std::string bytes = dir_.Read("cust.dat");
   ASSERT_EQ(bytes.size(), 540u);
   for (int n = 0; n < 3; ++n) {

@@ -26,12 +26,24 @@ TEST_F(DepartmentFileTest, ThirtyRecordsWithNamedDepartmentsThenFreeSlots) {
     int n;
     std::string expected;
   } records[] = {
-      {1, std::string("000GENTS RINGS                 \0\0" "1000.00 ", 41)},
-      {8, std::string("000BLACK HILLS GOLD            \0\0" "1000.00 ", 41)},
-      {15, std::string("000ACCESSORIES WATCHES         \0\0" "1000.00 ", 41)},
-      {19, std::string("000SHIPPING                    \0\0" "1000.00 ", 41)},
-      {20, std::string("000[NOT ASSIGNED]              \0\0" "0.00    ", 41)},
-      {30, std::string("000[NOT ASSIGNED]              \0\0" "0.00    ", 41)},
+      {1, std::string("000GENTS RINGS                 \0\0"
+                      "1000.00 ",
+                      41)},
+      {8, std::string("000BLACK HILLS GOLD            \0\0"
+                      "1000.00 ",
+                      41)},
+      {15, std::string("000ACCESSORIES WATCHES         \0\0"
+                       "1000.00 ",
+                       41)},
+      {19, std::string("000SHIPPING                    \0\0"
+                       "1000.00 ",
+                       41)},
+      {20, std::string("000[NOT ASSIGNED]              \0\0"
+                       "0.00    ",
+                       41)},
+      {30, std::string("000[NOT ASSIGNED]              \0\0"
+                       "0.00    ",
+                       41)},
   };
   for (const auto& record : records) {
     EXPECT_EQ(Record(bytes, record.n), record.expected) << "record " << record.n;

@@ -12,8 +12,8 @@ namespace {
 using testing_support::OldRecords;
 using testing_support::Pad;
 using testing_support::Spaces;
-using testing_support::Zeros;
 using testing_support::TempDir;
+using testing_support::Zeros;
 
 TEST(EnvelopeFileTest, SampleEnvelopeReplacesRecordOne) {
   TempDir dir;
@@ -25,9 +25,9 @@ TEST(EnvelopeFileTest, SampleEnvelopeReplacesRecordOne) {
 
   const std::string sample = Pad("SAMPLER", 17) + Zeros(3) + Pad("1", 5) + Pad("MAN'S RING", 25) +
                              Pad("SIZE 10 1/2", 24) + Zeros(1) + Pad("A", 2) + Pad("1-1-94", 8) +
-                             Spaces(8) + Pad("2-1-94", 8) + Spaces(8) + "FINISH" +
-                             Pad("33.00", 8) + Pad("33.00", 8) + Spaces(6) + Pad("1111", 6) +
-                             Spaces(6) + Zeros(10) + Zeros(30);
+                             Spaces(8) + Pad("2-1-94", 8) + Spaces(8) + "FINISH" + Pad("33.00", 8) +
+                             Pad("33.00", 8) + Spaces(6) + Pad("1111", 6) + Spaces(6) + Zeros(10) +
+                             Zeros(30);
   const std::string bytes = dir.Read("repair.dat");
   ASSERT_EQ(bytes.size(), 756u);
   EXPECT_EQ(bytes.substr(0, 189), sample);

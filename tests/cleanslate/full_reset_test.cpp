@@ -8,15 +8,14 @@
 #include <string>
 
 #include "common/app/backup_commands.h"
+#include "common/files/file_names.h"
 #include "common/journal/backups.h"
 #include "common/platform/default_env.h"
 #include "common/platform/file_error.h"
-#include "common/files/file_names.h"
-#include "common/platform/default_env.h"
-#include "tests/support/platform.h"
 #include "tests/support/counting_fault_env.h"
 #include "tests/support/fault_env.h"
 #include "tests/support/fixed_sources.h"
+#include "tests/support/platform.h"
 #include "tests/support/record_bytes.h"
 #include "tests/support/recording_host.h"
 #include "tests/support/scripted_messages.h"
@@ -25,17 +24,17 @@
 namespace cleanslate {
 namespace {
 
+using testing_support::FaultEnv;
+using testing_support::FaultOp;
 using testing_support::FixedClock;
 using testing_support::FixedRandom;
 using testing_support::Pad;
 using testing_support::RecordingHost;
+using testing_support::ScriptedMessages;
 using testing_support::Snapshot;
 using testing_support::Spaces;
-using testing_support::Zeros;
-using testing_support::FaultEnv;
-using testing_support::FaultOp;
-using testing_support::ScriptedMessages;
 using testing_support::TempDir;
+using testing_support::Zeros;
 using Files = std::map<std::string, std::string>;
 
 // One supplier record, field by field: name, street, city, state, zip,
@@ -49,9 +48,9 @@ std::string Supplier(const char* name, const char* street, const char* city, con
 }
 
 std::string Customer(const char* last, const char* first, const char* street, const char* city,
-                     const char* state, const char* zip, const char* balance,
-                     const char* amount2, const char* phone, const char* extra2,
-                     const char* amount3, const char* account) {
+                     const char* state, const char* zip, const char* balance, const char* amount2,
+                     const char* phone, const char* extra2, const char* amount3,
+                     const char* account) {
   return Pad(last, 20) + Pad(first, 25) + Pad(street, 24) + Zeros(1) + Pad(city, 20) +
          Pad(state, 2) + Pad(zip, 10) + Zeros(12) + Pad(balance, 8) + Pad(amount2, 8) +
          Pad(phone, 12) + Pad(extra2, 6) + Pad(amount3, 8) + Pad(account, 5) + Spaces(12) +
@@ -101,16 +100,20 @@ Files ExpectedInitialFiles() {
            Supplier("ZERO OUT", "Remove From File", "on Next Sort", "", "", "", "", "0", "", "",
                     "999")},
       {"supp.ptn", " 5\r\n 5\r\n"},
-      {"invent.dat", "300" "01111" + Pad("WIDE WEDDING BAND WITH 3 DIAS TW/.10 CT", 80) +
-                         Spaces(5) + Pad("VS1-J", 9) + Zeros(1) + Pad(".10", 5) +
-                         Pad("123456789", 15) + Pad("3.9", 6) + "14" "Y" + Pad("1-1-95", 8) +
-                         Pad(" 49999999", 15) + Spaces(8 + 13) + Zeros(1 + 6 + 5) + Spaces(7) +
-                         Zeros(1) + "WED" + Pad("150.00", 12) + Pad("475.00", 12) + Zeros(25)},
+      {"invent.dat",
+       "300"
+       "01111" +
+           Pad("WIDE WEDDING BAND WITH 3 DIAS TW/.10 CT", 80) + Spaces(5) + Pad("VS1-J", 9) +
+           Zeros(1) + Pad(".10", 5) + Pad("123456789", 15) + Pad("3.9", 6) +
+           "14"
+           "Y" +
+           Pad("1-1-95", 8) + Pad(" 49999999", 15) + Spaces(8 + 13) + Zeros(1 + 6 + 5) + Spaces(7) +
+           Zeros(1) + "WED" + Pad("150.00", 12) + Pad("475.00", 12) + Zeros(25)},
       {"invent.ptn", " 1\r\n 1\r\n0\r\n"},
       {"wideinv.dat", "YES\r\n"},
       {"cust.dat",
-       Customer("SAMPLER", "CHRIS", "10000 SAMPLE-AVENUE-W WA", "MIDTOWN", "WA", "54321",
-                "500.00", "50.00", "555-010-0001", "1", "1000", " 1") +
+       Customer("SAMPLER", "CHRIS", "10000 SAMPLE-AVENUE-W WA", "MIDTOWN", "WA", "54321", "500.00",
+                "50.00", "555-010-0001", "1", "1000", " 1") +
            Customer("CASH", "SALE", "", "", "", "", ".00", "0.00", "999-999-9000", "", "0", " 2") +
            Customer("ZZZZZZZZ", "", "", "", "", "", ".00", "0.00", "999-999-9999", "", "0", " 3")},
       {"cust.pt", " 3\r\n 3\r\n"},
@@ -188,8 +191,8 @@ TEST_F(FullResetTest, EmptyDirectoryGetsTheWholeInitialDataSet) {
   ExpectDepartmentsAndChart(departments_, chart_);
   EXPECT_EQ(messages_.texts(), std::vector<std::string>{"FINISHED"});
   EXPECT_EQ(random_.draws, 1);
-  EXPECT_EQ(host_.calls, (std::vector<std::string>{"busy", "events", "events", "events",
-                                                   "events", "normal", "end"}));
+  EXPECT_EQ(host_.calls, (std::vector<std::string>{"busy", "events", "events", "events", "events",
+                                                   "normal", "end"}));
 }
 
 TEST_F(FullResetTest, OldDataGoesAndOnlyUnmatchedFilesSurvive) {

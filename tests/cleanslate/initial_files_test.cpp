@@ -15,8 +15,8 @@
 #include "cleanslate/ledger_file.h"
 #include "cleanslate/settings_file.h"
 #include "cleanslate/small_files.h"
-#include "common/platform/file_error.h"
 #include "common/platform/default_env.h"
+#include "common/platform/file_error.h"
 #include "tests/support/fault_env.h"
 #include "tests/support/temp_dir.h"
 
@@ -44,25 +44,30 @@ struct WriterCase {
 
 const std::vector<WriterCase>& WriterCases() {
   static const std::vector<WriterCase> cases = {
-      {"WritePrinterFontSize", WritePrinterFontSize,
+      {"WritePrinterFontSize",
+       WritePrinterFontSize,
        {{"prtfont.siz", false, 7, "\x38\r\n\x31\x30\r\n"}}},
-      {"WriteSlipAndCheckCounters", WriteSlipAndCheckCounters,
+      {"WriteSlipAndCheckCounters",
+       WriteSlipAndCheckCounters,
        {{"nextslip.num", false, 5, "\x20\x31\x20\r\n"},
         {"nextck.num", false, 5, "\x20\x31\x20\r\n"}}},
-      {"WriteInvoiceFiles", WriteInvoiceFiles,
+      {"WriteInvoiceFiles",
+       WriteInvoiceFiles,
        {{"invoice.dat", true, 148, std::string(148, '\0')},
         {"invoice.ptn", false, 4, "\x20\x31\r\n"}}},
       {"WriteDepartmentFile", WriteDepartmentFile, {{"dept.dat", true, 1230, ""}}},
       {"WriteLastBuFile", WriteLastBuFile, {{"lastbu.dat", false, 6, "NONE\r\n"}}},
       {"WriteTaxRate", WriteTaxRate, {{"taxrate.dat", false, 6, ".075\r\n"}}},
       {"WriteTagFile", WriteTagFile, {{"tag.dat", false, 3, ".\r\n"}}},
-      {"WriteLedgerChart", WriteLedgerChart,
+      {"WriteLedgerChart",
+       WriteLedgerChart,
        {{"ap.dat", true, 7800, ""}, {"ap.ptn", false, 5, "\x20\x37\x38\r\n"}}},
-      {"WriteSettingsRecord", WriteSettingsRecord,
+      {"WriteSettingsRecord",
+       WriteSettingsRecord,
        {{"brillora.ini", true, 31, "NNNNNNNNNNNNABCDEFGHIJ  .0725WY"}}},
-      {"WriteLetterList", WriteLetterList,
-       {{"letter.dat", false, 17, "COLLECT\r\nREPAIR\r\n"}}},
-      {"WriteConversionMarker", WriteConversionMarker,
+      {"WriteLetterList", WriteLetterList, {{"letter.dat", false, 17, "COLLECT\r\nREPAIR\r\n"}}},
+      {"WriteConversionMarker",
+       WriteConversionMarker,
        {{"CONVERT.ONE", false, 24, "CONVERT.ONE COMPLEATED\r\n"}}},
   };
   return cases;

@@ -14,8 +14,8 @@ using testing_support::FixedRandom;
 using testing_support::OldRecords;
 using testing_support::Pad;
 using testing_support::Spaces;
-using testing_support::Zeros;
 using testing_support::TempDir;
+using testing_support::Zeros;
 
 struct Item {
   std::string vendor, item, description, carat, total, grams, date, random, cost, retail;
@@ -25,11 +25,10 @@ struct Item {
 // ReorderNumber, Karat, Flag and Department fixed; Extra5, Extra6 and
 // Extra10 blank; the other extras never assigned.
 std::string ItemBytes(const Item& i) {
-  return i.vendor + i.item + Pad(i.description, 80) + Pad(i.carat, 5) + Pad("VS1-J", 9) +
-         Zeros(1) + Pad(i.total, 5) + Pad("123456789", 15) + Pad(i.grams, 6) + "14" + "Y" +
-         Pad(i.date, 8) + Pad(i.random, 15) + Spaces(8) + Spaces(13) + Zeros(1) + Zeros(6) +
-         Zeros(5) + Spaces(7) + Zeros(1) + "WED" + Pad(i.cost, 12) + Pad(i.retail, 12) +
-         Zeros(12) + Zeros(13);
+  return i.vendor + i.item + Pad(i.description, 80) + Pad(i.carat, 5) + Pad("VS1-J", 9) + Zeros(1) +
+         Pad(i.total, 5) + Pad("123456789", 15) + Pad(i.grams, 6) + "14" + "Y" + Pad(i.date, 8) +
+         Pad(i.random, 15) + Spaces(8) + Spaces(13) + Zeros(1) + Zeros(6) + Zeros(5) + Spaces(7) +
+         Zeros(1) + "WED" + Pad(i.cost, 12) + Pad(i.retail, 12) + Zeros(12) + Zeros(13);
 }
 
 class InventoryFileTest : public ::testing::Test {
@@ -48,9 +47,8 @@ TEST_F(InventoryFileTest, SampleItemReplacesRecordOneAndCountsZero) {
 
   const std::string bytes = dir_.Read("invent.dat");
   ASSERT_EQ(bytes.size(), 2480u);
-  EXPECT_EQ(bytes.substr(0, 248),
-            ItemBytes({"998", "00001", "Lady's Diamond Ring ", ".33", ".06", "1.9", "1-1-93",
-                       " 49999999", ".50", "1.00"}));
+  EXPECT_EQ(bytes.substr(0, 248), ItemBytes({"998", "00001", "Lady's Diamond Ring ", ".33", ".06",
+                                             "1.9", "1-1-93", " 49999999", ".50", "1.00"}));
   EXPECT_EQ(bytes.substr(248), old.substr(248));
   EXPECT_EQ(dir_.Read("invent.ptn"), " 0\r\n 0\r\n0\r\n");
   EXPECT_EQ(dir_.Read("wideinv.dat"), "NO\r\n");
@@ -62,8 +60,8 @@ TEST_F(InventoryFileTest, SeedWritesOneItemItsCountsAndTheWideSwitch) {
   WriteInventorySeed(env_, random);
 
   EXPECT_EQ(dir_.Read("invent.dat"),
-            ItemBytes({"300", "01111", "WIDE WEDDING BAND WITH 3 DIAS TW/.10 CT", "", ".10",
-                       "3.9", "1-1-95", " 24999999", "150.00", "475.00"}));
+            ItemBytes({"300", "01111", "WIDE WEDDING BAND WITH 3 DIAS TW/.10 CT", "", ".10", "3.9",
+                       "1-1-95", " 24999999", "150.00", "475.00"}));
   EXPECT_EQ(dir_.Read("invent.ptn"), "\x20\x31\r\n\x20\x31\r\n\x30\r\n");
   EXPECT_EQ(dir_.Read("wideinv.dat"), "YES\r\n");
   EXPECT_EQ(random.draws, 1);

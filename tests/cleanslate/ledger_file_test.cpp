@@ -35,9 +35,9 @@ TEST_F(LedgerFileTest, SpotCheckedAccountsHoldTheirExactBytes) {
   WriteLedgerChart(env_);
   const std::string bytes = dir_.Read("ap.dat");
   ASSERT_EQ(bytes.size(), 7800u);
-  EXPECT_EQ(Record(bytes, 1),
-            "Cash On Hand" + std::string(38, ' ') + "100.00" + "0" + std::string(11, ' ') + "0" +
-                std::string(11, ' ') + std::string(20, ' '));
+  EXPECT_EQ(Record(bytes, 1), "Cash On Hand" + std::string(38, ' ') + "100.00" + "0" +
+                                  std::string(11, ' ') + "0" + std::string(11, ' ') +
+                                  std::string(20, ' '));
   const struct {
     int n;
     std::string expected;

@@ -115,8 +115,8 @@ class MakefileViewTest : public QObject {
                           "All budget files will be erased.\n"
                           "Are you sure that you want to do this?",
                           "The budget files have been zeroed."}));
-    QCOMPARE(answers.defaults, (QList<QMessageBox::StandardButton>{
-                                   QMessageBox::No, QMessageBox::No, QMessageBox::Ok}));
+    QCOMPARE(answers.defaults, (QList<QMessageBox::StandardButton>{QMessageBox::No, QMessageBox::No,
+                                                                   QMessageBox::Ok}));
     // After the pick the window shows the busy pointer, the questions never.
     QCOMPARE(answers.busy_over_window, (QList<bool>{false, true, true}));
     QCOMPARE(answers.busy_over_box, (QList<bool>{false, false, false}));
@@ -139,7 +139,7 @@ class MakefileViewTest : public QObject {
       Qt::Key key;
       int row;
     };
-    const Case cases[] = {{Qt::Key_Down, 0},     {Qt::Key_Home, 0},  {Qt::Key_PageUp, 0},
+    const Case cases[] = {{Qt::Key_Down, 0},      {Qt::Key_Home, 0}, {Qt::Key_PageUp, 0},
                           {Qt::Key_PageDown, 13}, {Qt::Key_End, 13}, {Qt::Key_Up, 13}};
     for (const Case& c : cases) {
       init();  // the program before ended
@@ -231,8 +231,7 @@ class MakefileViewTest : public QObject {
     list->setCurrentRow(4);  // the balances, without "cust.pt"
     QTest::keyClick(list, Qt::Key_Enter);
     QVERIFY(program.app.host().error_reported());
-    QCOMPARE(answers.texts.value(2),
-             QString("Cannot open \"cust.pt\": No such file or directory"));
+    QCOMPARE(answers.texts.value(2), QString("Cannot open \"cust.pt\": No such file or directory"));
     QCOMPARE(answers.parents.value(2), &view);
     QCOMPARE(answers.busy_over_window.value(2), false);
     QCOMPARE(program.err.str(),

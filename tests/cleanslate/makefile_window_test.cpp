@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "common/platform/file_error.h"
 #include "common/platform/default_env.h"
+#include "common/platform/file_error.h"
 #include "tests/support/fixed_sources.h"
 #include "tests/support/recording_host.h"
 #include "tests/support/scripted_messages.h"
@@ -12,15 +12,15 @@
 namespace cleanslate {
 namespace {
 
-using testing_support::FixedClock;
-using testing_support::FixedRandom;
-using testing_support::RecordingHost;
-using testing_support::Snapshot;
 using common::Answer;
 using common::Buttons;
 using common::Icon;
 using common::Message;
+using testing_support::FixedClock;
+using testing_support::FixedRandom;
+using testing_support::RecordingHost;
 using testing_support::ScriptedMessages;
+using testing_support::Snapshot;
 using testing_support::TempDir;
 
 constexpr char kDanger[] =
@@ -105,14 +105,12 @@ TEST_F(MakefileWindowTest, YesShowsTheFourteenChoicesInOrder) {
   EXPECT_FALSE(host_.ended());
   EXPECT_TRUE(window_.List1.visible);
   EXPECT_EQ(window_.List1.lines,
-            (std::vector<std::string>{"Zero sales files", "Zero customers files",
-                                      "Zero A/P invoice files", "Zero orders files",
-                                      "Zero customers balances only", "Zero inventory files",
-                                      "Zero suppliers files", "Zero budget files",
-                                      "Zero checkbook files", "Zero envelope files",
-                                      "Zero staff files", "Zero everything",
-                                      "No more zeroing (This will cancel this program)",
-                                      "Don't zero anything"}));
+            (std::vector<std::string>{
+                "Zero sales files", "Zero customers files", "Zero A/P invoice files",
+                "Zero orders files", "Zero customers balances only", "Zero inventory files",
+                "Zero suppliers files", "Zero budget files", "Zero checkbook files",
+                "Zero envelope files", "Zero staff files", "Zero everything",
+                "No more zeroing (This will cancel this program)", "Don't zero anything"}));
   EXPECT_EQ(host_.calls, std::vector<std::string>{"events"});
 }
 

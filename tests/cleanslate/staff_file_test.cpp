@@ -12,8 +12,8 @@ namespace {
 using testing_support::OldRecords;
 using testing_support::Pad;
 using testing_support::Spaces;
-using testing_support::Zeros;
 using testing_support::TempDir;
+using testing_support::Zeros;
 
 // A slot: password, letter, name, flags, then Extra1 to Extra8 blank, then
 // Extra9 as `extra9`.

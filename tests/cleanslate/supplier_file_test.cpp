@@ -11,8 +11,8 @@ namespace {
 
 using testing_support::OldRecords;
 using testing_support::Pad;
-using testing_support::Zeros;
 using testing_support::TempDir;
+using testing_support::Zeros;
 
 struct Supplier {
   std::string name, street, city, state, zip, phone, phone2, extra1, amount1, terms, vendor;
@@ -20,15 +20,15 @@ struct Supplier {
 
 // Fields 10, 12 and 14 to 18 are never assigned.
 std::string SupplierBytes(const Supplier& s) {
-  return Pad(s.name, 25) + Pad(s.street, 40) + Pad(s.city, 20) + Pad(s.state, 2) +
-         Pad(s.zip, 10) + Pad(s.phone, 12) + Pad(s.phone2, 12) + Pad(s.extra1, 6) +
-         Pad(s.amount1, 8) + Zeros(8) + Pad(s.terms, 14) + Zeros(6) + s.vendor + Zeros(15) +
-         Zeros(25) + Zeros(12) + Zeros(1) + Zeros(24);
+  return Pad(s.name, 25) + Pad(s.street, 40) + Pad(s.city, 20) + Pad(s.state, 2) + Pad(s.zip, 10) +
+         Pad(s.phone, 12) + Pad(s.phone2, 12) + Pad(s.extra1, 6) + Pad(s.amount1, 8) + Zeros(8) +
+         Pad(s.terms, 14) + Zeros(6) + s.vendor + Zeros(15) + Zeros(25) + Zeros(12) + Zeros(1) +
+         Zeros(24);
 }
 
 const Supplier kTemporary{"TEMPORARY", "", "", "", "", "", "", "0", "", "", "998"};
-const Supplier kZeroOut{"ZERO OUT", "Remove From File", "on Next Sort", "", "", "", "", "0",
-                        "", "", "999"};
+const Supplier kZeroOut{"ZERO OUT", "Remove From File", "on Next Sort", "", "", "", "", "0", "", "",
+                        "999"};
 
 class SupplierFileTest : public ::testing::Test {
  protected:

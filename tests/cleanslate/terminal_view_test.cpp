@@ -9,8 +9,8 @@
 #include <sstream>
 
 #include "common/platform/default_env.h"
-#include "tests/support/platform.h"
 #include "tests/support/fixed_sources.h"
+#include "tests/support/platform.h"
 #include "tests/support/temp_dir.h"
 
 namespace cleanslate {
@@ -65,12 +65,24 @@ TEST(TerminalViewTest, LineNumbersAreWholeNumbersOnly) {
     std::optional<int> expected;
   };
   const Case cases[] = {
-      {"8", 8},          {"  15 ", 15},   {"+3", 3},         {"-2", -2},
-      {"0", 0},          {"", {}},        {"abc", {}},       {"8x", {}},
-      {"8 8", {}},       {"+", {}},       {"+-3", {}},       {"2.0", {}},
-      {"2147483647", 2147483647},         {"2147483648", {}}, {"-2147483648", {}},
+      {"8", 8},
+      {"  15 ", 15},
+      {"+3", 3},
+      {"-2", -2},
+      {"0", 0},
+      {"", {}},
+      {"abc", {}},
+      {"8x", {}},
+      {"8 8", {}},
+      {"+", {}},
+      {"+-3", {}},
+      {"2.0", {}},
+      {"2147483647", 2147483647},
+      {"2147483648", {}},
+      {"-2147483648", {}},
   };
-  for (const Case& c : cases) EXPECT_EQ(common::WholeNumber(c.line), c.expected) << '"' << c.line << '"';
+  for (const Case& c : cases)
+    EXPECT_EQ(common::WholeNumber(c.line), c.expected) << '"' << c.line << '"';
 }
 
 TEST(TerminalViewTest, UnknownTextAsksAgainAndFifteenReachesTheUnprogrammedChoice) {
@@ -120,8 +132,8 @@ struct ProgramRun {
 
 ProgramRun RunProgram(const TempDir& dir, const std::string& input) {
   dir.Write(".input", input);
-  const std::string command = "cd '" + dir.path() + "' && " + CLEANSLATE_PROGRAM +
-                              " --terminal < .input > .out 2> .err";
+  const std::string command =
+      "cd '" + dir.path() + "' && " + CLEANSLATE_PROGRAM + " --terminal < .input > .out 2> .err";
   ProgramRun run{testing_support::RunShell(command), dir.Read(".out"), dir.Read(".err")};
   std::remove(dir.PathOf(".input").c_str());
   std::remove(dir.PathOf(".out").c_str());

@@ -48,8 +48,8 @@ TEST(SameFolderTest, TheProgramsFolderUnderEverySpellingOfItsPath) {
   }
   // Another folder, a file, and a folder that is not there are not it.
   dir.Write("file", "x");
-  for (const std::string& other : {dir.PathOf("store"), dir.path(), dir.PathOf("file"),
-                                   dir.PathOf("gone")}) {
+  for (const std::string& other :
+       {dir.PathOf("store"), dir.path(), dir.PathOf("file"), dir.PathOf("gone")}) {
     EXPECT_FALSE(SameFolder(other, bin)) << other;
   }
 }

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "common/platform/file_error.h"
 #include "common/platform/default_env.h"
+#include "common/platform/file_error.h"
 #include "tests/support/platform.h"
 #include "tests/support/temp_dir.h"
 
@@ -20,12 +20,12 @@ TEST(MatchesPatternTest, WildcardsIgnoreLetterCase) {
     bool matches;
   };
   const Case cases[] = {
-      {"*.bud", "X.BUD", true},      {"1*.dat", "1998.dat", true}, {"1*.dat", "x1.dat", false},
-      {"1*.dat", "1.dat", true},     {"cb*.pt", "CB2.PT", true},   {"cb*.pt", "cbx.ptn", false},
-      {"?.dat", "9.dat", true},      {"?.dat", "10.dat", false},   {"*", "", true},
-      {"*.*", "noext", false},       {"a*b*c", "aXbYbZc", true},   {"a*b*c", "aXbYc", true},
-      {"a*b*c", "aXcYb", false},     {"cust.dat", "CUST.DAT", true},
-      {"*.dat", "x.data", false},    {"**.pt", "a.pt", true},
+      {"*.bud", "X.BUD", true},  {"1*.dat", "1998.dat", true},   {"1*.dat", "x1.dat", false},
+      {"1*.dat", "1.dat", true}, {"cb*.pt", "CB2.PT", true},     {"cb*.pt", "cbx.ptn", false},
+      {"?.dat", "9.dat", true},  {"?.dat", "10.dat", false},     {"*", "", true},
+      {"*.*", "noext", false},   {"a*b*c", "aXbYbZc", true},     {"a*b*c", "aXbYc", true},
+      {"a*b*c", "aXcYb", false}, {"cust.dat", "CUST.DAT", true}, {"*.dat", "x.data", false},
+      {"**.pt", "a.pt", true},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(MatchesPattern(c.pattern, c.name), c.matches)

@@ -11,9 +11,9 @@
 
 #include "common/app/backup_commands.h"
 #include "common/app/restore.h"
+#include "common/files/file_names.h"
 #include "common/files/line_file.h"
 #include "common/files/record_file.h"
-#include "common/files/file_names.h"
 #include "common/journal/backup_folder.h"
 #include "common/journal/backup_manifest.h"
 #include "common/journal/backups.h"
@@ -212,8 +212,8 @@ TEST_F(InterruptedAction, RecoveryPutsBackOnlyWhatIsAsTheActionLeftIt) {
       << text;
   EXPECT_NE(text.find("put back as it was, except these, which have changed since and were "
                       "left as they are: \"c.bud\", \"a.pt\".\rThe originals are kept in the "
-                      "backup \"" + folder + "\"; tag --restore \"" + folder +
-                      "\" puts them back."),
+                      "backup \"" +
+                      folder + "\"; tag --restore \"" + folder + "\" puts them back."),
             std::string::npos)
       << text;
 
@@ -260,8 +260,9 @@ TEST_F(InterruptedAction, PendingRecoveryIsNoted) {
   const std::vector<std::string> notes = PendingNotes(env_);
   ASSERT_EQ(notes.size(), 1u);
   EXPECT_TRUE(notes[0].starts_with("\"Test test\", started on ")) << notes[0];
-  EXPECT_TRUE(notes[0].ends_with(", was interrupted: the next start of Cleanslate or Tag puts "
-                                 "its files back before anything else."))
+  EXPECT_TRUE(
+      notes[0].ends_with(", was interrupted: the next start of Cleanslate or Tag puts "
+                         "its files back before anything else."))
       << notes[0];
 }
 
@@ -293,8 +294,8 @@ TEST_F(JournalTest, NamesReachingOutsideAreRefused) {
     std::filesystem::create_directories(dir_.PathOf(folder + "/originals"));
     dir_.Write(folder + "/marker", std::string(kMarkerText) + "\n");
     dir_.Write(folder + "/originals/target", "kept");
-    dir_.Write(folder + "/journal", Manifest("create 0 - " + name + "\n") +
-                                        "made 4 0000000000000001 - " + name + "\n");
+    dir_.Write(folder + "/journal",
+               Manifest("create 0 - " + name + "\n") + "made 4 0000000000000001 - " + name + "\n");
     ScriptedMessages messages;
     try {
       RecoverAtStart(env_, messages);
@@ -390,7 +391,8 @@ TEST_F(JournalTest, DamagedBackupIsSkippedByListRestoreAndPrune) {
   PlantBackup("0001 2026-12-09 0343 test", "backup of the data directory\nprogram: Tag\n");
   for (int i = 0; i < 7; ++i) {
     dir_.Write("a.pt", "a" + std::to_string(i));
-    Save(env_, [](Plan& plan) { plan.Write("a.pt", 10); },
+    Save(
+        env_, [](Plan& plan) { plan.Write("a.pt", 10); },
         [](Transaction& t) { WriteLine(t.env(), "a.pt", "x"); });
   }
   const BackupList list = ListBackups(env_, kBackups);
@@ -426,7 +428,8 @@ TEST_F(JournalTest, OrderIsBySequenceNotByClock) {
   for (int i = 0; i < 6; ++i) {
     clock.now = i < 5 ? LocalTime{2027, 12, 9, 12, 0, 0, 0} : LocalTime{2026, 12, 9, 12, 0, 0, 0};
     dir_.Write("a.pt", "a" + std::to_string(i));
-    Save(clock, [](Plan& plan) { plan.Write("a.pt", 10); },
+    Save(
+        clock, [](Plan& plan) { plan.Write("a.pt", 10); },
         [](Transaction& t) { WriteLine(t.env(), "a.pt", "x"); });
   }
   const std::vector<Backup> backups = ListBackups(env_, kBackups).backups;
@@ -448,7 +451,8 @@ TEST_F(JournalTest, ForeignFoldersAreNeverRemoved) {
   ScriptedMessages messages;
   RecoverAtStart(env_, messages);
   for (int i = 0; i < 7; ++i) {
-    Save(env_, [](Plan& plan) { plan.Write("a.pt", 10); },
+    Save(
+        env_, [](Plan& plan) { plan.Write("a.pt", 10); },
         [](Transaction& t) { WriteLine(t.env(), "a.pt", "x"); });
   }
   RecoverAtStart(env_, messages);
@@ -504,8 +508,9 @@ TEST_F(JournalTest, RestoreQuestionNamesTheFiles) {
   EXPECT_EQ(RestoreCommand(env_, messages, options, "0001 2026-12-09 0343 one", err), 0);
   const std::vector<std::string> texts = messages.texts();
   ASSERT_EQ(texts.size(), 4u);
-  EXPECT_TRUE(texts[0].starts_with("Put back the 23 files as they were before \"Test\" on "
-                                   "2026-12-09 at 03:43?\r\r  \"1.dat\" put back\r  \"2.dat\" put back"))
+  EXPECT_TRUE(
+      texts[0].starts_with("Put back the 23 files as they were before \"Test\" on "
+                           "2026-12-09 at 03:43?\r\r  \"1.dat\" put back\r  \"2.dat\" put back"))
       << texts[0];
   EXPECT_NE(texts[0].find("\"20.dat\" put back\r  and 3 more\r\r"), std::string::npos) << texts[0];
   EXPECT_EQ(texts[1], "You didn't choose YES so nothing was done");
@@ -516,7 +521,8 @@ TEST_F(JournalTest, RestoreQuestionNamesTheFiles) {
 
 // A file no restore may remove stays, whatever the backup says.
 TEST_F(JournalTest, NeverRemovedFilesSurviveARestore) {
-  Save(env_, [](Plan& plan) { plan.Write("NOZERO.DAT", 20); },
+  Save(
+      env_, [](Plan& plan) { plan.Write("NOZERO.DAT", 20); },
       [](Transaction& t) { WriteLine(t.env(), "NOZERO.DAT", "No Zero"); });
   const Backup backup = ListBackups(env_, kBackups).backups.front();
   EXPECT_TRUE(RestorePlan(env_, backup, {"nozero.dat"}).files().empty());

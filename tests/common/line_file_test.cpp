@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "common/platform/file_error.h"
 #include "common/platform/default_env.h"
+#include "common/platform/file_error.h"
 #include "tests/support/fault_env.h"
 #include "tests/support/temp_dir.h"
 

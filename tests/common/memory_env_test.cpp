@@ -10,8 +10,8 @@
 #include <functional>
 #include <memory>
 
-#include "common/platform/file_error.h"
 #include "common/files/line_file.h"
+#include "common/platform/file_error.h"
 #include "common/platform/posix_env.h"
 #include "tests/support/temp_dir.h"
 
@@ -92,10 +92,11 @@ TEST_P(EnvConformanceTest, NamesKeepTheirCaseAndTypes) {
   std::sort(entries.begin(), entries.end(),
             [](const auto& a, const auto& b) { return a.name < b.name; });
   ASSERT_EQ(entries.size(), 5u);
-  const std::pair<const char*, EntryType> expected[] = {
-      {".hidden", EntryType::kRegular}, {"Cust.DAT", EntryType::kRegular},
-      {"Sub", EntryType::kDirectory},   {"cust.dat", EntryType::kRegular},
-      {"link.dat", EntryType::kLink}};
+  const std::pair<const char*, EntryType> expected[] = {{".hidden", EntryType::kRegular},
+                                                        {"Cust.DAT", EntryType::kRegular},
+                                                        {"Sub", EntryType::kDirectory},
+                                                        {"cust.dat", EntryType::kRegular},
+                                                        {"link.dat", EntryType::kLink}};
   for (std::size_t i = 0; i < entries.size(); ++i) {
     EXPECT_EQ(entries[i].name, expected[i].first);
     EXPECT_EQ(entries[i].type, expected[i].second) << entries[i].name;

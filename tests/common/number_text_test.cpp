@@ -41,8 +41,10 @@ TEST(NumberTextTest, AlwaysPlainDecimalNotation) {
   EXPECT_EQ(NumberText(1e20f), " 100000002004087734272");  // the whole number it holds
   EXPECT_EQ(NumberText(std::numeric_limits<float>::max()),
             " 340282346638528859811704183484516925440");
-  EXPECT_EQ(NumberText(std::numeric_limits<float>::denorm_min()), " ." + std::string(44, '0') + "1");
-  EXPECT_EQ(NumberText(std::numeric_limits<float>::min()), " ." + std::string(37, '0') + "11754944");
+  EXPECT_EQ(NumberText(std::numeric_limits<float>::denorm_min()),
+            " ." + std::string(44, '0') + "1");
+  EXPECT_EQ(NumberText(std::numeric_limits<float>::min()),
+            " ." + std::string(37, '0') + "11754944");
   EXPECT_EQ(NumberText(std::numeric_limits<double>::denorm_min()),
             " ." + std::string(323, '0') + "5");
 }
@@ -114,11 +116,26 @@ struct LeadingCase {
 
 TEST(LeadingNumberTest, ReadsTheNumberAtTheStart) {
   const LeadingCase cases[] = {
-      {" 78", 78},       {"12abc", 12},      {"", 0},          {"abc", 0},
-      {"-12.5", -12.5},  {"+7", 7},          {"- 5", -5},      {"1 2 3", 123},
-      {"\t4\n5", 45},    {"3.25.5", 3.25},   {".5", 0.5},      {"5.", 5},
-      {"-", 0},          {".", 0},           {"--5", 0},       {"1,5", 1},
-      {"  -12.50", -12.5}, {"0.00", 0},      {"1e5", 1},       {"12\r\n", 12},
+      {" 78", 78},
+      {"12abc", 12},
+      {"", 0},
+      {"abc", 0},
+      {"-12.5", -12.5},
+      {"+7", 7},
+      {"- 5", -5},
+      {"1 2 3", 123},
+      {"\t4\n5", 45},
+      {"3.25.5", 3.25},
+      {".5", 0.5},
+      {"5.", 5},
+      {"-", 0},
+      {".", 0},
+      {"--5", 0},
+      {"1,5", 1},
+      {"  -12.50", -12.5},
+      {"0.00", 0},
+      {"1e5", 1},
+      {"12\r\n", 12},
       {"1 000 000", 1000000},
   };
   for (const LeadingCase& c : cases) {

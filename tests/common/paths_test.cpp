@@ -17,8 +17,10 @@ TEST(PathsTest, SplitKeepsARootsSeparatorAndJoinAddsOneOnlyWhenMissing) {
     const char* base;
   };
   const Case cases[] = {
-      {"cust.dat", "", "cust.dat"},     {"sub/cust.dat", "sub", "cust.dat"},
-      {"/cust.dat", "/", "cust.dat"},   {"a/b/c.pt", "a/b", "c.pt"},
+      {"cust.dat", "", "cust.dat"},
+      {"sub/cust.dat", "sub", "cust.dat"},
+      {"/cust.dat", "/", "cust.dat"},
+      {"a/b/c.pt", "a/b", "c.pt"},
       {"sub/", "sub", ""},
   };
   for (const Case& c : cases) {

@@ -6,9 +6,9 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include "common/platform/file_error.h"
 #include "common/files/file_names.h"
 #include "common/files/line_file.h"
+#include "common/platform/file_error.h"
 #include "tests/support/temp_dir.h"
 
 namespace common {

@@ -72,8 +72,7 @@ TEST(StartupTest, TerminalWhenAskedOrWithoutADisplay) {
       // One display that opens is enough, and the one Qt is told to use must.
       {{}, {{"DISPLAY", ":9"}, {"WAYLAND_DISPLAY", "wayland-0"}}, FrontEnd::kWindows},
       {{}, {{"QT_QPA_PLATFORM", "xcb"}, {"WAYLAND_DISPLAY", "wayland-0"}}, FrontEnd::kTerminal},
-      {{}, {{"QT_QPA_PLATFORM", "wayland"}, {"WAYLAND_DISPLAY", "wayland-0"}},
-       FrontEnd::kWindows},
+      {{}, {{"QT_QPA_PLATFORM", "wayland"}, {"WAYLAND_DISPLAY", "wayland-0"}}, FrontEnd::kWindows},
   };
   for (const Case& c : cases) {
     const Outcome run = Decide(c.args, c.environment);
@@ -133,7 +132,8 @@ TEST(StartupTest, NoDisplayIsOpenedForHelpVersionOrTheTerminal) {
   std::ostringstream out, err;
   for (const std::vector<std::string>& args :
        {std::vector<std::string>{"--help"}, {"--version"}, {"--terminal"}, {"--bad"}}) {
-    DecideStartup(args, kInfo, [&] { return CheckDisplayServers(getenv, counting); }, out, err);
+    DecideStartup(
+        args, kInfo, [&] { return CheckDisplayServers(getenv, counting); }, out, err);
   }
   EXPECT_EQ(opened, 0);
 }

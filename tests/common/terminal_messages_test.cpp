@@ -47,8 +47,8 @@ TEST(TerminalMessagesTest, QuestionsMarkTheDefaultAndAcceptWordsInAnyCase) {
       {"\r\n", Buttons::kYesNoCancel, Answer::kNo, Answer::kNo},
       {"c\n", Buttons::kYesNoCancel, Answer::kNo, Answer::kCancel},
       {"Cancel\n", Buttons::kYesNoCancel, Answer::kNo, Answer::kCancel},
-      {"", Buttons::kYesNo, Answer::kYes, Answer::kNo},           // end of input
-      {"", Buttons::kYesNoCancel, Answer::kYes, Answer::kCancel}, // end of input
+      {"", Buttons::kYesNo, Answer::kYes, Answer::kNo},               // end of input
+      {"", Buttons::kYesNoCancel, Answer::kYes, Answer::kCancel},     // end of input
       {"maybe\nc\ny\n", Buttons::kYesNo, Answer::kNo, Answer::kYes},  // c is no answer here
   };
   for (const Case& c : cases) {
@@ -80,8 +80,8 @@ TEST(TerminalMessagesTest, DialogueThroughAPipe) {
   REQUIRE_POSIX_SHELL();
   testing_support::TempDir dir;
   const std::string out = dir.PathOf("out.txt");
-  const std::string command = "printf '\\nmaybe\\nyes\\n\\n' | " + std::string(MESSAGE_PROBE) +
-                              " > " + out;
+  const std::string command =
+      "printf '\\nmaybe\\nyes\\n\\n' | " + std::string(MESSAGE_PROBE) + " > " + out;
   ASSERT_EQ(testing_support::RunShell(command), 0);
   std::ifstream in(out);
   std::stringstream text;

@@ -9,16 +9,16 @@
 #include <filesystem>
 #include <functional>
 
-#include "common/journal/backup_manifest.h"
-#include "common/journal/backup_folder.h"
-#include "common/journal/backups.h"
-#include "common/journal/work_lock.h"
-#include "common/platform/file_error.h"
+#include "common/app/restore.h"
 #include "common/files/file_names.h"
 #include "common/files/line_file.h"
-#include "common/platform/default_env.h"
 #include "common/files/record_file.h"
-#include "common/app/restore.h"
+#include "common/journal/backup_folder.h"
+#include "common/journal/backup_manifest.h"
+#include "common/journal/backups.h"
+#include "common/journal/work_lock.h"
+#include "common/platform/default_env.h"
+#include "common/platform/file_error.h"
 #include "common/platform/interrupts.h"
 #include "tests/support/counting_fault_env.h"
 #include "tests/support/fault_env.h"
@@ -46,7 +46,7 @@ TransactionOptions Options(const char* action = "test", bool keep = true) {
 
 // Runs `work` as the programs do: under the working lock.
 void RunLocked(Env& env, const Plan& plan, const TransactionOptions& options,
-         const std::function<void(Transaction&)>& work) {
+               const std::function<void(Transaction&)>& work) {
   const WorkLock lock = WorkLock::Take(env);
   RunTransaction(env, lock, plan, options, work);
 }
@@ -186,20 +186,21 @@ TEST_F(TransactionTest, DeletedLinkIsKeptAndPutBackAsALink) {
   Plan plan(env_);
   plan.Delete("*.bud");
   EXPECT_THROW(RunLocked(env_, plan, Options(),
-                              [](Transaction& t) {
-                                DeleteIfPresent(t.env(), "*.bud");
-                                throw FileError("write", "x", "stop here");
-                              }),
+                         [](Transaction& t) {
+                           DeleteIfPresent(t.env(), "*.bud");
+                           throw FileError("write", "x", "stop here");
+                         }),
                FileError);
   EXPECT_EQ(Data(), before);
   RunLocked(env_, plan, Options(), [](Transaction& t) { DeleteIfPresent(t.env(), "*.bud"); });
   EXPECT_FALSE(dir_.Exists("a.bud"));
   EXPECT_EQ(outside.Read("target.bud"), "not ours");
   struct stat st;
-  ASSERT_EQ(::lstat(OriginalPath(dir_.PathOf(ListBackups(env_, kBackups).backups.front().folder), "a.bud")
-                        .c_str(),
-                    &st),
-            0);
+  ASSERT_EQ(
+      ::lstat(OriginalPath(dir_.PathOf(ListBackups(env_, kBackups).backups.front().folder), "a.bud")
+                  .c_str(),
+              &st),
+      0);
   EXPECT_TRUE(S_ISLNK(st.st_mode));
 }
 
@@ -267,7 +268,7 @@ TEST_F(TransactionTest, OnlyTheNewestFiveOfAnActionAreKept) {
     Plan plan(env_);
     plan.Write("a.pt", 10);
     RunLocked(env_, plan, Options(i == 3 ? "other" : "test"),
-                   [](Transaction& t) { WriteLine(t.env(), "a.pt", "x"); });
+              [](Transaction& t) { WriteLine(t.env(), "a.pt", "x"); });
   }
   std::vector<Backup> backups = ListBackups(env_, kBackups).backups;
   ASSERT_EQ(backups.size(), 6u);  // five of "test", one of "other"
@@ -283,7 +284,7 @@ TEST_F(TransactionTest, UnkeptBackupLeavesNothing) {
   Plan plan(env_);
   plan.Write("a.pt", 10);
   RunLocked(env_, plan, Options("save", false),
-                 [](Transaction& t) { WriteLine(t.env(), "a.pt", "x"); });
+            [](Transaction& t) { WriteLine(t.env(), "a.pt", "x"); });
   EXPECT_EQ(dir_.Names(), (std::vector<std::string>{"a.pt", kWorkLockFile}));
 }
 
@@ -384,8 +385,9 @@ TEST_F(TransactionTest, SignalDuringTheTransactionPutsEveryFileBack) {
       });
       ADD_FAILURE() << signal_number << ": not stopped";
     } catch (const FileError& error) {
-      EXPECT_TRUE(std::string(error.what()).starts_with("Cannot finish \"test\": the program "
-                                                        "was asked to stop ("))
+      EXPECT_TRUE(std::string(error.what())
+                      .starts_with("Cannot finish \"test\": the program "
+                                   "was asked to stop ("))
           << error.what();
       EXPECT_TRUE(std::string(error.what()).ends_with(". Every file has been put back as it was."))
           << error.what();

@@ -13,9 +13,11 @@ TEST(Windows1252Test, ConvertsToAndFromUtf8) {
 }
 
 TEST(Windows1252Test, UnmappableAndBrokenInputBecomesQuestionMarks) {
-  EXPECT_EQ(Utf8ToWindows1252("\xE4\xB8\xAD"), "?");      // a CJK character
-  EXPECT_EQ(Utf8ToWindows1252("a\xC3"), "a?");           // cut short
-  EXPECT_EQ(Utf8ToWindows1252("\xFF" "b"), "?b");        // not UTF-8 at all
+  EXPECT_EQ(Utf8ToWindows1252("\xE4\xB8\xAD"), "?");  // a CJK character
+  EXPECT_EQ(Utf8ToWindows1252("a\xC3"), "a?");        // cut short
+  EXPECT_EQ(Utf8ToWindows1252("\xFF"
+                              "b"),
+            "?b");  // not UTF-8 at all
 }
 
 // Byte strings that a lenient decoder takes for characters: "C0 AF" would
@@ -28,17 +30,23 @@ TEST(Windows1252Test, IllFormedUtf8BecomesQuestionMarks) {
   };
   const Case cases[] = {
       {"overlong slash", "\xC0\xAF", "??"},
-      {"overlong NUL", "a\xC0\x80" "b", "a??b"},
+      {"overlong NUL",
+       "a\xC0\x80"
+       "b",
+       "a??b"},
       {"overlong three bytes", "\xE0\x80\xAF", "???"},
       {"overlong four bytes", "\xF0\x80\x80\xAF", "????"},
       {"surrogate", "\xED\xA0\x80", "???"},
       {"beyond U+10FFFF", "\xF4\x90\x80\x80", "????"},
       {"F5 lead", "\xF5\x80\x80\x80", "????"},
-      {"cut-short sequence is one mark", "\xE2\x82" "x", "?x"},
+      {"cut-short sequence is one mark",
+       "\xE2\x82"
+       "x",
+       "?x"},
       {"stray continuation", "\x80", "?"},
-      {"last before the surrogates", "\xED\x9F\xBF", "?"},      // U+D7FF, no 1252 form
-      {"first after the surrogates", "\xEE\x80\x80", "?"},      // U+E000
-      {"highest code point", "\xF4\x8F\xBF\xBF", "?"},          // U+10FFFF
+      {"last before the surrogates", "\xED\x9F\xBF", "?"},  // U+D7FF, no 1252 form
+      {"first after the surrogates", "\xEE\x80\x80", "?"},  // U+E000
+      {"highest code point", "\xF4\x8F\xBF\xBF", "?"},      // U+10FFFF
       {"shortest two-byte form", "\xC2\xA0", "\xA0"},
       {"euro sign", "\xE2\x82\xAC", "\x80"},
       {"undefined byte of the code page", "\xC2\x81", "\x81"},

@@ -15,9 +15,9 @@
 
 #include <algorithm>
 
-#include "common/platform/file_error.h"
 #include "common/files/file_names.h"
 #include "common/files/line_file.h"
+#include "common/platform/file_error.h"
 #include "common/platform/paths.h"
 #include "tests/support/temp_dir.h"
 
@@ -150,8 +150,7 @@ TEST_F(WindowsEnvTest, AReadOnlyFileSaysSoAndStaysWhole) {
             "Cannot delete \"brillora.ini\": it is read-only");
   LineFileWriter writer(env_, "brillora.ini");
   WriteTextLine(writer, "new");
-  EXPECT_EQ(Message([&] { writer.Close(); }),
-            "Cannot write \"brillora.ini\": it is read-only");
+  EXPECT_EQ(Message([&] { writer.Close(); }), "Cannot write \"brillora.ini\": it is read-only");
   EXPECT_EQ(Listed(), Names{"brillora.ini"});
   EXPECT_EQ(dir_.Read("brillora.ini"), "settings");
   ::SetFileAttributesW(WidePath(L"brillora.ini").c_str(), FILE_ATTRIBUTE_NORMAL);
@@ -195,8 +194,8 @@ TEST_F(WindowsEnvTest, TheFollowUpListOnDriveCIsFoundThroughTheEnv) {
   const std::optional<std::string> path = PathOnDrive('c', "brillora-followup-test.pt");
   ASSERT_TRUE(path.has_value());
   EXPECT_EQ(*path, "c:\\brillora-followup-test.pt");
-  const HANDLE handle = ::CreateFileW(L"C:\\BRILLORA-FOLLOWUP-TEST.PT", GENERIC_WRITE, 0,
-                                      nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  const HANDLE handle = ::CreateFileW(L"C:\\BRILLORA-FOLLOWUP-TEST.PT", GENERIC_WRITE, 0, nullptr,
+                                      CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
   ASSERT_NE(handle, INVALID_HANDLE_VALUE);
   ::CloseHandle(handle);
   EXPECT_TRUE(FileExists(env_, *path));

@@ -8,8 +8,7 @@
 
 namespace testing_support {
 
-CountingFaultEnv::CountingFaultEnv(const std::string& root, FaultMode mode, int fail_at,
-                                   int error)
+CountingFaultEnv::CountingFaultEnv(const std::string& root, FaultMode mode, int fail_at, int error)
     : EnvWrapper(static_cast<common::Env&>(real_)),
       real_(root),
       mode_(mode),
@@ -79,9 +78,7 @@ void CountingFaultEnv::RemoveFile(const std::string& path) {
   Step("delete", path);
   EnvWrapper::RemoveFile(path);
 }
-void CountingFaultEnv::SyncDirectory(const std::string& dir) {
-  Step("write to the folder", dir);
-}
+void CountingFaultEnv::SyncDirectory(const std::string& dir) { Step("write to the folder", dir); }
 bool CountingFaultEnv::CreateDirectory(const std::string& path) {
   Step("create the folder", path);
   return EnvWrapper::CreateDirectory(path);

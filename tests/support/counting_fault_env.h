@@ -13,8 +13,8 @@
 #include <map>
 #include <string>
 
-#include "common/platform/env.h"
 #include "common/platform/default_env.h"
+#include "common/platform/env.h"
 #include "tests/support/hooked_files.h"
 
 namespace testing_support {

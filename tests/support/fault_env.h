@@ -9,8 +9,8 @@
 #include <cstddef>
 #include <string>
 
-#include "common/platform/env.h"
 #include "common/platform/default_env.h"
+#include "common/platform/env.h"
 #include "tests/support/hooked_files.h"
 
 namespace testing_support {
@@ -19,8 +19,8 @@ enum class FaultOp {
   kOpenForReading,
   kOpenForUpdate,
   kCreateTemp,
-  kAppend,    // writing a new (temporary) file
-  kWriteAt,   // writing into a record file
+  kAppend,   // writing a new (temporary) file
+  kWriteAt,  // writing into a record file
   kSync,
   kRename,
   kRemove,
@@ -34,8 +34,8 @@ class FaultEnv : public common::EnvWrapper, private FileHook {
   // with `error_number`, after `skip` such operations have succeeded. A
   // failing write stores `bytes_first` bytes before it fails, as a disk that
   // fills up part-way does.
-  void FailNext(FaultOp op, std::string path_part = "", int error_number = ENOSPC,
-                int skip = 0, std::size_t bytes_first = 0);
+  void FailNext(FaultOp op, std::string path_part = "", int error_number = ENOSPC, int skip = 0,
+                std::size_t bytes_first = 0);
   bool fault_pending() const { return armed_; }
   int failures() const { return failures_; }
 

@@ -121,8 +121,8 @@ MemoryEnv::MemoryEnv() {
 }
 
 std::string MemoryEnv::Absolute(const std::string& path) {
-  std::string full = !path.empty() && path.front() == '/' ? path
-                                                            : std::string(kDataDirectory) + "/" + path;
+  std::string full =
+      !path.empty() && path.front() == '/' ? path : std::string(kDataDirectory) + "/" + path;
   std::vector<std::string> parts;
   std::size_t start = 0;
   while (start <= full.size()) {
@@ -183,8 +183,8 @@ common::FileInfo MemoryEnv::Stat(const std::string& path) {
   return info;
 }
 
-std::shared_ptr<Inode> MemoryEnv::OpenFile(const std::string& path, const char* action,
-                                           bool create, bool write) {
+std::shared_ptr<Inode> MemoryEnv::OpenFile(const std::string& path, const char* action, bool create,
+                                           bool write) {
   const std::string absolute = Absolute(path);
   auto node = Find(absolute);
   if (node == nullptr) {
@@ -217,8 +217,8 @@ std::unique_ptr<common::RandomAccessFile> MemoryEnv::OpenForUpdate(const std::st
   return std::make_unique<MemoryRandomAccessFile>(OpenFile(path, "open", true, true), path);
 }
 
-std::unique_ptr<common::RandomAccessFile> MemoryEnv::CreateFile(
-    const std::string& path, const std::string& permissions_of) {
+std::unique_ptr<common::RandomAccessFile> MemoryEnv::CreateFile(const std::string& path,
+                                                                const std::string& permissions_of) {
   const std::string absolute = Absolute(path);
   if (Find(absolute) != nullptr) Throw("create", path, EEXIST);
   RequireParent(absolute, "create", path);
@@ -236,7 +236,8 @@ std::pair<std::string, std::unique_ptr<common::WritableFile>> MemoryEnv::CreateT
   const std::string absolute_beside = Absolute(beside);
   RequireParent(absolute_beside, "write", beside);
   const auto slash = beside.rfind('/');
-  const std::string dir = slash == std::string::npos ? "" : beside.substr(0, slash == 0 ? 1 : slash);
+  const std::string dir =
+      slash == std::string::npos ? "" : beside.substr(0, slash == 0 ? 1 : slash);
   std::string path;
   do {
     char suffix[16];
@@ -404,10 +405,18 @@ std::map<std::string, std::string> MemoryEnv::Snapshot() const {
   std::map<std::string, std::string> snapshot;
   for (const auto& [path, node] : entries_) {
     switch (node->type) {
-      case EntryType::kRegular: snapshot[path] = node->bytes; break;
-      case EntryType::kDirectory: snapshot[path] = "<dir>"; break;
-      case EntryType::kLink: snapshot[path] = "<link>"; break;
-      default: snapshot[path] = "<other>"; break;
+      case EntryType::kRegular:
+        snapshot[path] = node->bytes;
+        break;
+      case EntryType::kDirectory:
+        snapshot[path] = "<dir>";
+        break;
+      case EntryType::kLink:
+        snapshot[path] = "<link>";
+        break;
+      default:
+        snapshot[path] = "<other>";
+        break;
     }
   }
   return snapshot;

@@ -22,12 +22,12 @@ bool CaseSensitiveNames();
 }  // namespace testing_support
 
 // Skips the rest of a test that needs a POSIX shell.
-#define REQUIRE_POSIX_SHELL()                                     \
+#define REQUIRE_POSIX_SHELL() \
   if (!::testing_support::HasPosixShell()) GTEST_SKIP() << "needs a POSIX shell"
 
 // Skips the rest of a test that needs two files whose names differ in case.
-#define REQUIRE_CASE_SENSITIVE_NAMES()                            \
-  if (!::testing_support::CaseSensitiveNames())                   \
+#define REQUIRE_CASE_SENSITIVE_NAMES()          \
+  if (!::testing_support::CaseSensitiveNames()) \
   GTEST_SKIP() << "names differing in case are one file here"
 
 #endif  // TESTS_SUPPORT_PLATFORM_H_

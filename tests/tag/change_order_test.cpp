@@ -6,10 +6,10 @@
 #include "common/journal/backups.h"
 #include "common/platform/default_env.h"
 #include "tests/support/counting_fault_env.h"
+#include "tests/support/recording_tag_host.h"
 #include "tests/support/scripted_messages.h"
 #include "tests/support/temp_dir.h"
 #include "tests/tag/dept_fixture.h"
-#include "tests/support/recording_tag_host.h"
 
 namespace tag {
 namespace {
@@ -81,11 +81,11 @@ TEST_F(ChangeOrderTest, TheDepartmentCountReachesOnlyTheRecordsThatExist) {
   struct Case {
     const char* numdept;  // nullptr: no "numdept.dat"
     int deptcount;
-    std::size_t listed;   // items, DEFAULT included
+    std::size_t listed;  // items, DEFAULT included
   };
   const Case cases[] = {
-      {nullptr, 30, 5}, {" 2 \r\n", 2, 3}, {"2.5\r\n", 2, 3}, {"-4\r\n", -4, 1},
-      {"99999\r\n", 32767, 5}, {"0\r\n", 0, 1},
+      {nullptr, 30, 5},  {" 2 \r\n", 2, 3},       {"2.5\r\n", 2, 3},
+      {"-4\r\n", -4, 1}, {"99999\r\n", 32767, 5}, {"0\r\n", 0, 1},
   };
   WriteStandardDepartments();  // five records
   for (const Case& c : cases) {
@@ -115,8 +115,8 @@ TEST_F(ChangeOrderTest, SavingWritesTheUpperCaseNameAndPickingReadsItBack) {
   window_->PickDepartment(2);  // WATCHES, no file: the default's boxes stay
   EXPECT_EQ(Boxes(), kBuiltIn);
   window_->PickDepartment(1);
-  EXPECT_EQ(Boxes(), (Texts{"22222", "FFFFFFFFFFFF", "22222 33333333333333333 ",
-                            "44444 55555555", "EEEEEEEEEEEE", "99"}));
+  EXPECT_EQ(Boxes(), (Texts{"22222", "FFFFFFFFFFFF", "22222 33333333333333333 ", "44444 55555555",
+                            "EEEEEEEEEEEE", "99"}));
   EXPECT_TRUE(messages_.shown().empty());
 }
 
@@ -197,8 +197,8 @@ class DefaultResetTest : public ChangeOrderTest {
   void SetUp() override {
     dir_.Write("dept.dat", DeptFile({DeptRecord("GENTS RINGS"), FreeSlot(), DeptRecord("WATCHES"),
                                      DeptRecord("   SPACES")}));
-    for (const char* name : {"GENtags.dat", "WATTAGS.DAT", "DEFTAGS.dat", "tags.dat",
-                             "[NOtags.dat", "PEATAGS.dat"}) {
+    for (const char* name :
+         {"GENtags.dat", "WATTAGS.DAT", "DEFTAGS.dat", "tags.dat", "[NOtags.dat", "PEATAGS.dat"}) {
       dir_.Write(name, "x\r\n");
     }
     Open();
@@ -263,7 +263,8 @@ TEST_F(DefaultResetTest, ClosedAtTheSecondQuestionTheFirstStaysDone) {
 TEST_F(DefaultResetTest, YesThenNoKeepsTheDefault) {
   messages_.Answer({Answer::kYes, Answer::kNo});
   window_->settoDefault_Click();
-  EXPECT_EQ(testing_support::DataNames(dir_), (Names{"DEFTAGS.dat", "PEATAGS.dat", "[NOtags.dat", "dept.dat"}));
+  EXPECT_EQ(testing_support::DataNames(dir_),
+            (Names{"DEFTAGS.dat", "PEATAGS.dat", "[NOtags.dat", "dept.dat"}));
   EXPECT_FALSE(window_->open());
 }
 
@@ -305,14 +306,24 @@ TEST_F(UnsafeDepartmentTest, TypedTextsAreRefusedWithTheReasonAndNothingIsWritte
       "A department starting with \".\" would have a hidden layout file, so nothing saved";
   const auto holding = [](const std::string& what) {
     return "The first three characters of the department name its layout file and can not "
-           "hold " + what + ", so nothing saved";
+           "hold " +
+           what + ", so nothing saved";
   };
   const std::pair<std::string, std::string> cases[] = {
-      {"../X", kHidden},          {"...", kHidden},          {".\xC9T", kHidden},
-      {".AB", kHidden},           {"A/B", holding("\"/\"")},  {"A\\B", holding("\"\\\"")},
-      {"***", holding("\"*\"")},  {"A?C", holding("\"?\"")},  {"C:X", holding("\":\"")},
-      {"<A>", holding("\"<\"")},  {"\"AB", holding("\"\"\"")}, {"A|B", holding("\"|\"")},
-      {"A\tB", holding("a control character")}, {"\x01XY", holding("a control character")},
+      {"../X", kHidden},
+      {"...", kHidden},
+      {".\xC9T", kHidden},
+      {".AB", kHidden},
+      {"A/B", holding("\"/\"")},
+      {"A\\B", holding("\"\\\"")},
+      {"***", holding("\"*\"")},
+      {"A?C", holding("\"?\"")},
+      {"C:X", holding("\":\"")},
+      {"<A>", holding("\"<\"")},
+      {"\"AB", holding("\"\"\"")},
+      {"A|B", holding("\"|\"")},
+      {"A\tB", holding("a control character")},
+      {"\x01XY", holding("a control character")},
   };
   for (const auto& [text, refusal] : cases) {
     const std::size_t shown = messages_.shown().size();

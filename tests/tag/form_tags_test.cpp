@@ -73,9 +73,8 @@ TEST_F(FormTagsTest, AFirstStartWritesTheDefaultLayoutAndListsIt) {
   EXPECT_EQ(c().List1.lines,
             (Texts{"CURRENT SETTINGS", "Position A is now:  7", "Position B is now:  29",
                    "Position C is now:  45", "Position D is now:  68", "Position E is now:  83",
-                   "Position F is now:  106", "Position G is now:  130",
-                   "Position H is now:  140", "The font size is now:  8",
-                   "The number across:  3"}));
+                   "Position F is now:  106", "Position G is now:  130", "Position H is now:  140",
+                   "The font size is now:  8", "The number across:  3"}));
   EXPECT_EQ(c().commandset.caption, "tagsize.dat");
   EXPECT_EQ(Shown(), "ABCDEF");
   EXPECT_FALSE(c().microadjust.checked);
@@ -119,7 +118,7 @@ TEST_F(FormTagsTest, ChangingASettingStoresItWhenTheFocusLeavesAndWritesOnlyOnSa
 // setting, not the heading again.
 TEST_F(FormTagsTest, StoringAValueKeepsItsLineCurrentSoTheNextLineFollows) {
   Start();
-  EXPECT_EQ(c().List1.list_index, -1);  // a fresh list: no line is current
+  EXPECT_EQ(c().List1.list_index, -1);                 // a fresh list: no line is current
   form_->ClickSettingsLine(c().List1.list_index + 1);  // the heading: nothing to edit
   form_->tabbox_GotFocus();
   form_->tabbox_LostFocus();
@@ -132,8 +131,9 @@ TEST_F(FormTagsTest, StoringAValueKeepsItsLineCurrentSoTheNextLineFollows) {
     EXPECT_EQ(c().List1.lines[0], "Current positions");
   }
   form_->save_Click();
-  EXPECT_EQ(dir_.Read("tagsize.dat"), " 10 \r\n 20 \r\n 30 \r\n 40 \r\n 50 \r\n 60 \r\n 70 \r\n"
-                                      " 80 \r\n 90 \r\n 4 \r\n");
+  EXPECT_EQ(dir_.Read("tagsize.dat"),
+            " 10 \r\n 20 \r\n 30 \r\n 40 \r\n 50 \r\n 60 \r\n 70 \r\n"
+            " 80 \r\n 90 \r\n 4 \r\n");
   EXPECT_TRUE(messages_.shown().empty());
 }
 
@@ -144,7 +144,7 @@ TEST_F(FormTagsTest, TypedValuesAreStoredAsNumbers) {
     const char* shown;  // the line's number afterwards
   };
   const Case cases[] = {
-      {1, "99999", " 32767"}, {1, "-99999", "-32768"}, {2, "abc", " 0"},  {2, "2.5", " 2"},
+      {1, "99999", " 32767"}, {1, "-99999", "-32768"}, {2, "abc", " 0"},   {2, "2.5", " 2"},
       {2, "3.5", " 4"},       {2, " 1 2x", " 12"},     {9, "7.5", " 7.5"}, {9, "10,5", " 10"},
       {10, "6", " 6"},        {10, "", " 0"},
   };
@@ -172,8 +172,9 @@ TEST_F(FormTagsTest, VisitingTheChangeBoxKeepsEveryFontSize) {
     EXPECT_EQ(c().tabbox.text.find_first_of("eE"), std::string::npos) << c().tabbox.text;
   }
   form_->save_Click();
-  EXPECT_EQ(dir_.Read("tagsize.dat"), " 7 \r\n 29 \r\n 45 \r\n 68 \r\n 83 \r\n 106 \r\n 130 \r\n"
-                                      " 140 \r\n-.000001 \r\n 3 \r\n");
+  EXPECT_EQ(dir_.Read("tagsize.dat"),
+            " 7 \r\n 29 \r\n 45 \r\n 68 \r\n 83 \r\n 106 \r\n 130 \r\n"
+            " 140 \r\n-.000001 \r\n 3 \r\n");
 }
 
 TEST_F(FormTagsTest, TheHintAboutSaveChangeDependsOnTheLineSelected) {
@@ -214,9 +215,9 @@ TEST_F(FormTagsTest, SaveChangeKeepsTheNumberAcrossBetweenOneAndFour) {
   form_->Command1_Click();
   EXPECT_EQ(messages_.texts().back(), "Can't print less than 1 across.");
   EXPECT_EQ(Shown(), "AB");
-  EXPECT_TRUE(c().Line[8].visible);    // tag 1's white line
+  EXPECT_TRUE(c().Line[8].visible);  // tag 1's white line
   EXPECT_FALSE(c().Line[9].visible);
-  EXPECT_EQ(c().Text[2].left, 2500);   // one across moves nothing
+  EXPECT_EQ(c().Text[2].left, 2500);  // one across moves nothing
 
   ClickLine(10);
   TypeAndLeave("3");
@@ -327,8 +328,8 @@ TEST_F(FormTagsTest, ChangeOrderOpensTheDepartmentWindowOnceWhileItStaysOpen) {
   form_->Command2_Click();
   EXPECT_EQ(host_.shown, form_->change_order());
   EXPECT_EQ(form_->change_order()->controls().Dept.text, "DEFAULT");
-  EXPECT_EQ(host_.calls, (Texts{"show department window", "show department window",
-                                   "show department window"}));
+  EXPECT_EQ(host_.calls,
+            (Texts{"show department window", "show department window", "show department window"}));
 }
 
 // The preview follows the department window while it is open; once it

@@ -10,8 +10,8 @@
 namespace tag {
 
 struct ItemFields {
-  std::string vendor = "300", item = "01111", description, carat, quality, total, reorder,
-              grams, karat, department = "WED", cost, retail;
+  std::string vendor = "300", item = "01111", description, carat, quality, total, reorder, grams,
+              karat, department = "WED", cost, retail;
 };
 
 inline std::string Padded(std::string text, std::size_t width) {
@@ -21,12 +21,12 @@ inline std::string Padded(std::string text, std::size_t width) {
 
 inline std::string ItemRecord(const ItemFields& f) {
   const std::string nul(1, '\0');
-  return Padded(f.vendor, 3) + Padded(f.item, 5) + Padded(f.description, 80) +
-         Padded(f.carat, 5) + Padded(f.quality, 9) + nul + Padded(f.total, 5) +
-         Padded(f.reorder, 15) + Padded(f.grams, 6) + Padded(f.karat, 2) + "Y" +
-         Padded("1-1-95", 8) + Padded(" 12345", 15) + std::string(8 + 13, ' ') +
-         std::string(1 + 6 + 5, '\0') + std::string(7, ' ') + nul + Padded(f.department, 3) +
-         Padded(f.cost, 12) + Padded(f.retail, 12) + std::string(12 + 13, '\0');
+  return Padded(f.vendor, 3) + Padded(f.item, 5) + Padded(f.description, 80) + Padded(f.carat, 5) +
+         Padded(f.quality, 9) + nul + Padded(f.total, 5) + Padded(f.reorder, 15) +
+         Padded(f.grams, 6) + Padded(f.karat, 2) + "Y" + Padded("1-1-95", 8) +
+         Padded(" 12345", 15) + std::string(8 + 13, ' ') + std::string(1 + 6 + 5, '\0') +
+         std::string(7, ' ') + nul + Padded(f.department, 3) + Padded(f.cost, 12) +
+         Padded(f.retail, 12) + std::string(12 + 13, '\0');
 }
 
 // The item the full reset writes.

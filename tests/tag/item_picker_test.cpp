@@ -40,11 +40,12 @@ TEST_F(ItemPickerTest, AMissingOrEmptyItemFileListsNoItemsAndIsNotCreated) {
 }
 
 TEST_F(ItemPickerTest, ListsTheDepartmentsItemsAndPassesOverBlankRemovedAndPartialRecords) {
-  dir_.Write("invent.dat",
-             ItemFile({Item("300", "01111", "WED", "WIDE BAND"), Item("101", "00002", "GEN", "SIGNET"),
-                       Item("999", "00003", "WED", "REMOVED"), Item("   ", "     ", "WED", "BLANK"),
-                       Item("300", "01112", "wed", "NARROW BAND")}) +
-                 ItemRecord(Item("300", "01113", "WED", "PARTIAL")).substr(0, 247));
+  dir_.Write(
+      "invent.dat",
+      ItemFile({Item("300", "01111", "WED", "WIDE BAND"), Item("101", "00002", "GEN", "SIGNET"),
+                Item("999", "00003", "WED", "REMOVED"), Item("   ", "     ", "WED", "BLANK"),
+                Item("300", "01112", "wed", "NARROW BAND")}) +
+          ItemRecord(Item("300", "01113", "WED", "PARTIAL")).substr(0, 247));
   picker_.ShowDepartment("WEDDING SETS                ");
   EXPECT_EQ(picker_.listing(), ItemPicker::Listing::kDepartment);
   EXPECT_EQ(Listed(), (Labels{"300-01111 WIDE BAND", "300-01112 NARROW BAND"}));
@@ -61,13 +62,15 @@ TEST_F(ItemPickerTest, ListsTheDepartmentsItemsAndPassesOverBlankRemovedAndParti
 
 TEST_F(ItemPickerTest, ADepartmentWithoutItemsListsTheStoresFirstItems) {
   std::string bytes;
-  for (int i = 0; i < 1005; ++i) bytes += ItemRecord(Item("300", std::to_string(10000 + i), "WED", "RING"));
+  for (int i = 0; i < 1005; ++i)
+    bytes += ItemRecord(Item("300", std::to_string(10000 + i), "WED", "RING"));
   dir_.Write("invent.dat", bytes);
   picker_.ShowDepartment("DEFAULT");
   EXPECT_EQ(picker_.listing(), ItemPicker::Listing::kOtherItems);
   EXPECT_EQ(picker_.size(), 1000u);
   EXPECT_EQ(picker_.Label(999), "300-10999 RING");
-  EXPECT_EQ(picker_.Status(), "No items of department DEF; showing the first 1000 items of the store.");
+  EXPECT_EQ(picker_.Status(),
+            "No items of department DEF; showing the first 1000 items of the store.");
   picker_.ShowDepartment("AB");  // too short to name a department
   EXPECT_EQ(picker_.listing(), ItemPicker::Listing::kOtherItems);
   EXPECT_EQ(picker_.size(), 1000u);

@@ -4,8 +4,8 @@
 
 #include <sstream>
 
-#include "common/platform/file_error.h"
 #include "common/platform/default_env.h"
+#include "common/platform/file_error.h"
 #include "tests/support/temp_dir.h"
 #include "tests/tag/dept_fixture.h"
 #include "tests/tag/item_fixture.h"
@@ -28,8 +28,8 @@ class LayoutCheckTest : public ::testing::Test {
 };
 
 TEST_F(LayoutCheckTest, ListsTheCutAndCollidingItemsOfEveryDepartmentAndWritesNothing) {
-  dir_.Write("dept.dat", DeptFile({DeptRecord("GENTS RINGS"), FreeSlot(), DeptRecord("WEDDING SETS"),
-                                   DeptRecord("PEARLS")}));
+  dir_.Write("dept.dat", DeptFile({DeptRecord("GENTS RINGS"), FreeSlot(),
+                                   DeptRecord("WEDDING SETS"), DeptRecord("PEARLS")}));
   dir_.Write("GENTAGS.DAT", "111 DDD A\r\nDDD\r\n22222 333\r\nDDD\r\nDDD\r\nDDD\r\n");
   ItemFields short_item = Item("300", "01112", "WED", "BAND");
   short_item.grams = "3";
@@ -37,8 +37,8 @@ TEST_F(LayoutCheckTest, ListsTheCutAndCollidingItemsOfEveryDepartmentAndWritesNo
   other.vendor = "400";
   other.department = "XYZ";
   other.description = "X";
-  dir_.Write("invent.dat", ItemFile({FullResetItem(), Item("101", "00002", "GEN", "SIGNET"),
-                                     short_item, other}));
+  dir_.Write("invent.dat",
+             ItemFile({FullResetItem(), Item("101", "00002", "GEN", "SIGNET"), short_item, other}));
   const auto names = dir_.Names();
 
   EXPECT_EQ(Check(),

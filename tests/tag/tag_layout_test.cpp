@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "common/platform/file_error.h"
 #include "common/platform/default_env.h"
+#include "common/platform/file_error.h"
 #include "tag/micro_adjust_file.h"
 #include "tests/support/platform.h"
 #include "tests/support/temp_dir.h"
@@ -69,27 +69,56 @@ TEST_F(TagLayoutTest, ReadsTheShortFormsAndRepairsDecreasingPositions) {
     int numacross;
   };
   const Case cases[] = {
-      {"seven lines: three across", " 7 \r\n 29 \r\n 45 \r\n 68 \r\n 83 \r\n 106 \r\n 9 \r\n",
-       {7, 29, 45, 68, 83, 106, 130, 140}, 9, 3},
-      {"eight lines", " 7 \r\n 29 \r\n 45 \r\n 68 \r\n 83 \r\n 106 \r\n 10 \r\n 2 \r\n",
-       {7, 29, 45, 68, 83, 106, 130, 140}, 10, 2},
-      {"eight lines, 2.5 across", "1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n8\r\n2.5\r\n",
-       {1, 2, 3, 4, 5, 6, 130, 140}, 8, 2},
-      {"eight lines, 3.5 across", "1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n8\r\n3.5\r\n",
-       {1, 2, 3, 4, 5, 6, 130, 140}, 8, 4},
-      {"B below A is A plus 5, equal stays", " 50 \r\n 10 \r\n 55 \r\n 55 \r\n 1 \r\n 2 \r\n 8 \r\n",
-       {50, 55, 55, 55, 60, 65, 130, 140}, 8, 3},
+      {"seven lines: three across",
+       " 7 \r\n 29 \r\n 45 \r\n 68 \r\n 83 \r\n 106 \r\n 9 \r\n",
+       {7, 29, 45, 68, 83, 106, 130, 140},
+       9,
+       3},
+      {"eight lines",
+       " 7 \r\n 29 \r\n 45 \r\n 68 \r\n 83 \r\n 106 \r\n 10 \r\n 2 \r\n",
+       {7, 29, 45, 68, 83, 106, 130, 140},
+       10,
+       2},
+      {"eight lines, 2.5 across",
+       "1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n8\r\n2.5\r\n",
+       {1, 2, 3, 4, 5, 6, 130, 140},
+       8,
+       2},
+      {"eight lines, 3.5 across",
+       "1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n8\r\n3.5\r\n",
+       {1, 2, 3, 4, 5, 6, 130, 140},
+       8,
+       4},
+      {"B below A is A plus 5, equal stays",
+       " 50 \r\n 10 \r\n 55 \r\n 55 \r\n 1 \r\n 2 \r\n 8 \r\n",
+       {50, 55, 55, 55, 60, 65, 130, 140},
+       8,
+       3},
       {"ten lines: G below F is F plus 20, H below G is G plus 5",
        " 7 \r\n 29 \r\n 45 \r\n 68 \r\n 83 \r\n 106 \r\n 100 \r\n 110 \r\n 8 \r\n 4 \r\n",
-       {7, 29, 45, 68, 83, 106, 126, 131}, 8, 4},
-      {"ten lines: G equal to F stays", "1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n6\r\n7\r\n7.5\r\n1\r\n",
-       {1, 2, 3, 4, 5, 6, 6, 7}, 7.5f, 1},
-      {"fractions round half to even", "2.5\r\n3.5\r\n4.5\r\n5.5\r\n6.5\r\n7.5\r\n8\r\n",
-       {2, 4, 4, 6, 6, 8, 130, 140}, 8, 3},
-      {"text reads as 0", "x\r\n5\r\n5\r\n5\r\n5\r\n5\r\nbig\r\n",
-       {0, 5, 5, 5, 5, 5, 130, 140}, 0, 3},
-      {"no line end after the last line", "1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n8",
-       {1, 2, 3, 4, 5, 6, 130, 140}, 8, 3},
+       {7, 29, 45, 68, 83, 106, 126, 131},
+       8,
+       4},
+      {"ten lines: G equal to F stays",
+       "1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n6\r\n7\r\n7.5\r\n1\r\n",
+       {1, 2, 3, 4, 5, 6, 6, 7},
+       7.5f,
+       1},
+      {"fractions round half to even",
+       "2.5\r\n3.5\r\n4.5\r\n5.5\r\n6.5\r\n7.5\r\n8\r\n",
+       {2, 4, 4, 6, 6, 8, 130, 140},
+       8,
+       3},
+      {"text reads as 0",
+       "x\r\n5\r\n5\r\n5\r\n5\r\n5\r\nbig\r\n",
+       {0, 5, 5, 5, 5, 5, 130, 140},
+       0,
+       3},
+      {"no line end after the last line",
+       "1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n8",
+       {1, 2, 3, 4, 5, 6, 130, 140},
+       8,
+       3},
   };
   for (const Case& c : cases) {
     layout_.tabpos[7] = 130;
@@ -133,9 +162,15 @@ TEST_F(TagLayoutTest, AFileThatEndsEarlyKeepsWhatItDoesNotReach) {
       {"blank lines only", "\r\n  \r\n", {11, 12, 13, 14, 15, 16, 17, 18}, 9, 2},
       {"three positions", "1\r\n2\r\n3\r\n", {1, 2, 3, 14, 15, 16, 17, 18}, 9, 2},
       {"nine lines: the number across is not reached",
-       "1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n30\r\n40\r\n10\r\n", {1, 2, 3, 4, 5, 6, 30, 40}, 10, 2},
-      {"eight lines and a blank one", "1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n8\r\n4\r\n\r\n",
-       {1, 2, 3, 4, 5, 6, 17, 18}, 8, 4},
+       "1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n30\r\n40\r\n10\r\n",
+       {1, 2, 3, 4, 5, 6, 30, 40},
+       10,
+       2},
+      {"eight lines and a blank one",
+       "1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n8\r\n4\r\n\r\n",
+       {1, 2, 3, 4, 5, 6, 17, 18},
+       8,
+       4},
   };
   for (const Case& c : cases) {
     for (int i = 1; i <= 8; ++i) layout_.tabpos[i] = static_cast<std::int16_t>(10 + i);

@@ -102,9 +102,8 @@ TEST(TagPreviewTest, WithoutAnItemTheRunsShowTheirKeysAndMissingFieldsAreNamedOn
             (Lines{"Color, Age, Invoice #: not held in the item file, printed blank"}));
 
   // With an item they print nothing, which is no cut.
-  const TagRowPreview filled = PreviewTagRow(TwoAcross(1, 20, 40, 60),
-                                             Boxes("AA 111", "BB A", "CCC"),
-                                             ItemRecord(FullResetItem()));
+  const TagRowPreview filled = PreviewTagRow(
+      TwoAcross(1, 20, 40, 60), Boxes("AA 111", "BB A", "CCC"), ItemRecord(FullResetItem()));
   EXPECT_EQ(filled.boxes[0].text, " 300");
   EXPECT_EQ(filled.boxes[1].text, " ");
   EXPECT_FALSE(HasCutField(filled));
@@ -112,13 +111,19 @@ TEST(TagPreviewTest, WithoutAnItemTheRunsShowTheirKeysAndMissingFieldsAreNamedOn
 
 TEST(TagPreviewTest, HighBytesAreOneCharacterAndControlBytesAreShownAsQuestionMarks) {
   ItemFields f = FullResetItem();
-  f.description = "CAF\xC9 \xAB" "CR\xC8ME\xBB BRACELET";
+  f.description =
+      "CAF\xC9 \xAB"
+      "CR\xC8ME\xBB BRACELET";
   f.cost = "1\x1b[2J";
   const TagRowPreview p =
       PreviewTagRow(TwoAcross(1, 20, 40, 60), Boxes("3333333333", "EEEEE"), ItemRecord(f));
-  EXPECT_EQ(p.boxes[0].text, "CAF\xC9 \xAB" "CR\xC8M");
+  EXPECT_EQ(p.boxes[0].text,
+            "CAF\xC9 \xAB"
+            "CR\xC8M");
   ASSERT_EQ(p.boxes[0].runs.size(), 1u);
-  EXPECT_EQ(p.boxes[0].runs[0].full, "CAF\xC9 \xAB" "CR\xC8ME\xBB BRACELET");
+  EXPECT_EQ(p.boxes[0].runs[0].full,
+            "CAF\xC9 \xAB"
+            "CR\xC8ME\xBB BRACELET");
   EXPECT_EQ(p.boxes[1].text, "1?[2J");
 }
 

@@ -5,12 +5,12 @@
 
 #include <QAbstractButton>
 #include <QCheckBox>
-#include <QMessageBox>
 #include <QComboBox>
 #include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
 #include <QtTest>
@@ -65,7 +65,8 @@ class TagWindowsTest : public QObject {
   }
   void ClickLine(int row) {
     auto* list = Find<QListWidget>(form(), "List1");
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(list->item(row)).center());
   }
   // (A window attached to an active one counts as active for Qt's own
   // check: wait until the application sees this one active.)
@@ -99,7 +100,8 @@ void TagWindowsTest::init() {
   QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
   QCoreApplication::exec();
   dir_ = std::make_unique<testing_support::TempDir>();
-  dir_->Write("dept.dat", tag::DeptFile({tag::DeptRecord("GENTS RINGS"), tag::DeptRecord("CAF\xC9")}));
+  dir_->Write("dept.dat",
+              tag::DeptFile({tag::DeptRecord("GENTS RINGS"), tag::DeptRecord("CAF\xC9")}));
   env_ = std::make_unique<common::DefaultEnv>(dir_->path());
   answers_ = std::make_unique<BoxAnswerer>(QList<QMessageBox::StandardButton>{});
   app_ = std::make_unique<tag::TagQtApp>(*env_, kInfo, "/srv/store", err_);
@@ -143,8 +145,9 @@ void TagWindowsTest::ClickingALineMovesTheFocusAndLeavingTheBoxStoresTheValue() 
   QTest::keyClicks(tabbox, "5");
   QTest::mouseClick(Find<QPushButton>(form(), "save"), Qt::LeftButton);
   QVERIFY(app_->ended());
-  QCOMPARE(QString::fromStdString(dir_->Read("tagsize.dat")),
-           QString(" 5 \r\n 29 \r\n 50 \r\n 68 \r\n 90 \r\n 106 \r\n 130 \r\n 140 \r\n 8 \r\n 3 \r\n"));
+  QCOMPARE(
+      QString::fromStdString(dir_->Read("tagsize.dat")),
+      QString(" 5 \r\n 29 \r\n 50 \r\n 68 \r\n 90 \r\n 106 \r\n 130 \r\n 140 \r\n 8 \r\n 3 \r\n"));
   QVERIFY(answers_->texts.isEmpty());
 }
 
@@ -321,8 +324,9 @@ void TagWindowsTest::KeyboardAloneEditsAndSaves() {
   Activate(form());
   QTest::keyClick(form(), Qt::Key_X, Qt::AltModifier);
   QTRY_VERIFY(app_->ended());
-  QCOMPARE(QString::fromStdString(dir_->Read("tagsize.dat")),
-           QString(" 12 \r\n 29 \r\n 45 \r\n 68 \r\n 83 \r\n 106 \r\n 130 \r\n 140 \r\n 8 \r\n 3 \r\n"));
+  QCOMPARE(
+      QString::fromStdString(dir_->Read("tagsize.dat")),
+      QString(" 12 \r\n 29 \r\n 45 \r\n 68 \r\n 83 \r\n 106 \r\n 130 \r\n 140 \r\n 8 \r\n 3 \r\n"));
   QVERIFY(answers_->texts.isEmpty());
 }
 
@@ -335,7 +339,8 @@ void TagWindowsTest::SettingAllBackToDefaultAsksWithNoAsDefault() {
   // A button's shortcut presses it a moment later, as a click would.
   QTest::keyClick(order, Qt::Key_A, Qt::AltModifier);
   QTRY_COMPARE(answers_->texts.size(), 2);
-  QCOMPARE(answers_->defaults, (QList<QMessageBox::StandardButton>{QMessageBox::No, QMessageBox::No}));
+  QCOMPARE(answers_->defaults,
+           (QList<QMessageBox::StandardButton>{QMessageBox::No, QMessageBox::No}));
   QCOMPARE(answers_->parents, (QList<const QWidget*>{order, order}));
   QVERIFY(!dir_->Exists("GENTAGS.DAT"));
   QVERIFY(dir_->Exists("DEFTAGS.dat"));
@@ -425,7 +430,8 @@ void TagWindowsTest::ThePreviewFollowsTheBoxesTheDepartmentAndTheItemPicked() {
   auto* row = Find<tag::TagRowView>(preview, "tagRow");
   QCOMPARE(Find<QLabel>(preview, "layoutSource")->text(),
            QString("The layout in the department window, for \"DEFAULT\""));
-  QVERIFY(status->text().startsWith("No items of department DEF; showing the 2 items of the store."));
+  QVERIFY(
+      status->text().startsWith("No items of department DEF; showing the 2 items of the store."));
   QVERIFY(findings->text().contains("Grams: \"3.9\" printed as \"3.\""));
   QVERIFY(row->NoteAt(2, 29).contains("runs into position B at column 29"));
   QVERIFY(row->NoteAt(2, 13).startsWith("Description: \"WIDE WEDDING BAND WITH"));
@@ -470,8 +476,8 @@ void TagWindowsTest::ThePreviewFollowsTheBoxesTheDepartmentAndTheItemPicked() {
   QTest::mouseClick(Find<QPushButton>(form(), "itemPreview"), Qt::LeftButton);
   QCOMPARE(app_->preview_view(), preview);
   QVERIFY(preview->isVisible());
-  QVERIFY(Find<QLabel>(preview, "layoutSource")->text().startsWith(
-      "The DEFAULT layout (built-in)"));
+  QVERIFY(
+      Find<QLabel>(preview, "layoutSource")->text().startsWith("The DEFAULT layout (built-in)"));
   QVERIFY(status->text().endsWith("Shown: 101-00002 SIGNET RING"));  // the search stays
   QVERIFY(findings->text().contains("Grams: \"12.5\" printed as \"12\""));
   QCOMPARE(testing_support::DataNames(*dir_),

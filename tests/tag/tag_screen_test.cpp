@@ -4,8 +4,8 @@
 
 #include <QApplication>
 #include <QFontInfo>
-#include <QLayout>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
@@ -84,8 +84,12 @@ class TagScreenTest : public QObject {
     const QRect screen = window->screen()->availableGeometry();
     const QRect frame = window->frameGeometry();
     QVERIFY2(screen.contains(frame) && frame.height() + kTitleBar <= screen.height(),
-             qPrintable(QString("%1 at %2,%3 %4x%5").arg(window->objectName()).arg(frame.x())
-                            .arg(frame.y()).arg(frame.width()).arg(frame.height())));
+             qPrintable(QString("%1 at %2,%3 %4x%5")
+                            .arg(window->objectName())
+                            .arg(frame.x())
+                            .arg(frame.y())
+                            .arg(frame.width())
+                            .arg(frame.height())));
   }
   // No control of the window stands on another, and no wrapped text is cut.
   static void ExpectWhole(QWidget* window) {

@@ -41,8 +41,8 @@ struct Program {
 
 std::wstring Wide(const std::string& text) {
   if (text.empty()) return {};
-  const int length = ::MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
-                                           nullptr, 0);
+  const int length =
+      ::MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
   std::wstring out(static_cast<std::size_t>(length), L'\0');
   ::MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), out.data(), length);
   return out;
@@ -88,11 +88,12 @@ WORD KeyCode(const std::string& name) {
   static const struct {
     const char* name;
     WORD code;
-  } kKeys[] = {{"enter", VK_RETURN}, {"tab", VK_TAB},     {"esc", VK_ESCAPE},  {"space", VK_SPACE},
-               {"up", VK_UP},        {"down", VK_DOWN},   {"left", VK_LEFT},   {"right", VK_RIGHT},
-               {"home", VK_HOME},    {"end", VK_END},     {"pgup", VK_PRIOR},  {"pgdn", VK_NEXT},
-               {"f4", VK_F4},        {"alt", VK_MENU},    {"ctrl", VK_CONTROL}, {"shift", VK_SHIFT},
-               {"backspace", VK_BACK}, {"delete", VK_DELETE}};
+  } kKeys[] = {{"enter", VK_RETURN}, {"tab", VK_TAB},        {"esc", VK_ESCAPE},
+               {"space", VK_SPACE},  {"up", VK_UP},          {"down", VK_DOWN},
+               {"left", VK_LEFT},    {"right", VK_RIGHT},    {"home", VK_HOME},
+               {"end", VK_END},      {"pgup", VK_PRIOR},     {"pgdn", VK_NEXT},
+               {"f4", VK_F4},        {"alt", VK_MENU},       {"ctrl", VK_CONTROL},
+               {"shift", VK_SHIFT},  {"backspace", VK_BACK}, {"delete", VK_DELETE}};
   for (const auto& key : kKeys) {
     if (name == key.name) return key.code;
   }
@@ -171,8 +172,7 @@ std::string Step(Program& program, const std::string& line) {
         GUITHREADINFO info{};
         info.cbSize = sizeof info;
         const DWORD thread = ::GetWindowThreadProcessId(window, nullptr);
-        const bool ready = ::GetForegroundWindow() == window &&
-                           ::GetGUIThreadInfo(thread, &info) &&
+        const bool ready = ::GetForegroundWindow() == window && ::GetGUIThreadInfo(thread, &info) &&
                            (info.hwndFocus == window || ::IsChild(window, info.hwndFocus));
         if (ready) {
           ::Sleep(150);
@@ -280,8 +280,8 @@ int main(int argc, char** argv) {
     if (line.empty() || line[0] == '#') continue;
     const std::string failure = Step(program, line);
     if (!failure.empty()) {
-      std::cerr << "window_driver: " << argv[1] << ":" << number << ": " << line << ": "
-                << failure << "\n";
+      std::cerr << "window_driver: " << argv[1] << ":" << number << ": " << line << ": " << failure
+                << "\n";
       if (program.running) ::TerminateProcess(program.process.hProcess, 99);
       return 1;
     }

@@ -3,9 +3,9 @@
 #ifndef COMMON_APP_QT_BACKUP_WINDOW_H_
 #define COMMON_APP_QT_BACKUP_WINDOW_H_
 
-#include "common/platform/env.h"
-#include "common/app/startup.h"
 #include "common/app/backup_commands.h"
+#include "common/app/startup.h"
+#include "common/platform/env.h"
 
 namespace common {
 

@@ -40,13 +40,26 @@ QModelIndex ListBoxWidget::moveCursor(CursorAction action, Qt::KeyboardModifiers
   }
   ListKey key;
   switch (action) {
-    case MoveUp: key = ListKey::kUp; break;
-    case MoveDown: key = ListKey::kDown; break;
-    case MoveHome: key = ListKey::kHome; break;
-    case MoveEnd: key = ListKey::kEnd; break;
-    case MovePageUp: key = ListKey::kPageUp; break;
-    case MovePageDown: key = ListKey::kPageDown; break;
-    default: return QListWidget::moveCursor(action, modifiers);
+    case MoveUp:
+      key = ListKey::kUp;
+      break;
+    case MoveDown:
+      key = ListKey::kDown;
+      break;
+    case MoveHome:
+      key = ListKey::kHome;
+      break;
+    case MoveEnd:
+      key = ListKey::kEnd;
+      break;
+    case MovePageUp:
+      key = ListKey::kPageUp;
+      break;
+    case MovePageDown:
+      key = ListKey::kPageDown;
+      break;
+    default:
+      return QListWidget::moveCursor(action, modifiers);
   }
   // A page: the lines shown whole.
   int page = 0;

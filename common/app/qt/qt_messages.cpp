@@ -2,8 +2,8 @@
 
 #include <QAbstractButton>
 #include <QGridLayout>
-#include <QSpacerItem>
 #include <QMessageBox>
+#include <QSpacerItem>
 
 #include "common/platform/windows1252.h"
 
@@ -13,10 +13,14 @@ namespace {
 
 QMessageBox::StandardButton ToStandard(Answer answer) {
   switch (answer) {
-    case Answer::kOk: return QMessageBox::Ok;
-    case Answer::kYes: return QMessageBox::Yes;
-    case Answer::kNo: return QMessageBox::No;
-    case Answer::kCancel: return QMessageBox::Cancel;
+    case Answer::kOk:
+      return QMessageBox::Ok;
+    case Answer::kYes:
+      return QMessageBox::Yes;
+    case Answer::kNo:
+      return QMessageBox::No;
+    case Answer::kCancel:
+      return QMessageBox::Cancel;
   }
   return QMessageBox::Ok;
 }
@@ -65,11 +69,16 @@ Answer QtMessages::Show(const Message& message) {
   QAbstractButton* clicked = box.clickedButton();
   if (clicked == nullptr) return AnswerWhenClosed(message.buttons);
   switch (box.standardButton(clicked)) {
-    case QMessageBox::Ok: return Answer::kOk;
-    case QMessageBox::Yes: return Answer::kYes;
-    case QMessageBox::No: return Answer::kNo;
-    case QMessageBox::Cancel: return Answer::kCancel;
-    default: return AnswerWhenClosed(message.buttons);
+    case QMessageBox::Ok:
+      return Answer::kOk;
+    case QMessageBox::Yes:
+      return Answer::kYes;
+    case QMessageBox::No:
+      return Answer::kNo;
+    case QMessageBox::Cancel:
+      return Answer::kCancel;
+    default:
+      return AnswerWhenClosed(message.buttons);
   }
 }
 

@@ -9,8 +9,7 @@
 
 namespace common {
 
-QtWindowHost::QtWindowHost(const ProgramInfo& info, std::ostream& err)
-    : info_(info), err_(err) {
+QtWindowHost::QtWindowHost(const ProgramInfo& info, std::ostream& err) : info_(info), err_(err) {
   // Only EndProgram ends the program, closing the last window included.
   QGuiApplication::setQuitOnLastWindowClosed(false);
 }
@@ -50,10 +49,10 @@ bool QtWindowHost::Run(const std::function<void()>& procedure) {
     err_ << ErrorLine(info_, error.what()) << std::endl;
     // Asked to stop from outside, the program ends without a question.
     if (!StoppedFromOutside()) {
-      ShowFatalError(main_window_ != nullptr && main_window_->isVisible() ? main_window_.data()
-                                                                           : nullptr,
-                     QString::fromStdString(info_.title),
-                     QString::fromStdString(Windows1252ToUtf8(error.what())));
+      ShowFatalError(
+          main_window_ != nullptr && main_window_->isVisible() ? main_window_.data() : nullptr,
+          QString::fromStdString(info_.title),
+          QString::fromStdString(Windows1252ToUtf8(error.what())));
     }
     End(1);
     return false;

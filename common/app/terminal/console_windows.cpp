@@ -1,5 +1,6 @@
 #define WIN32_LEAN_AND_MEAN
 #include <windows.h>
+
 #include <fcntl.h>
 #include <io.h>
 
@@ -48,8 +49,7 @@ class WindowsConsole : public ConsoleSystem {
         nullptr) {
       return;
     }
-    ::SetStdHandle(StandardHandle(stream),
-                   reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(file))));
+    ::SetStdHandle(StandardHandle(stream), reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(file))));
   }
 
  private:

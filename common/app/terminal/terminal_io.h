@@ -6,8 +6,8 @@
 #define COMMON_APP_TERMINAL_TERMINAL_IO_H_
 
 #include <istream>
-#include <ostream>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <string_view>
 

@@ -39,9 +39,8 @@ UINT ScreenDpi() {
 
 UINT WindowDpi(HWND window) {
   using GetDpiForWindowFunction = UINT(WINAPI*)(HWND);
-  static const auto get_dpi = reinterpret_cast<GetDpiForWindowFunction>(
-      reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleW(L"user32.dll"),
-                                               "GetDpiForWindow")));
+  static const auto get_dpi = reinterpret_cast<GetDpiForWindowFunction>(reinterpret_cast<void*>(
+      ::GetProcAddress(::GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
   const UINT dpi = get_dpi != nullptr && window != nullptr ? get_dpi(window) : 0;
   return dpi != 0 ? dpi : ScreenDpi();
 }
@@ -77,7 +76,7 @@ HFONT MakeFont(UINT dpi, const wchar_t* face, int points, bool bold, bool fixed)
       // Courier New; else its metric twin; else whatever fixed-pitch face
       // the system offers for an empty name.
       font.lfPitchAndFamily = FIXED_PITCH | FF_MODERN;
-      const wchar_t* chosen = FontInstalled(face)                ? face
+      const wchar_t* chosen = FontInstalled(face)                 ? face
                               : FontInstalled(L"Liberation Mono") ? L"Liberation Mono"
                                                                   : L"";
       lstrcpynW(font.lfFaceName, chosen, LF_FACESIZE);
@@ -247,8 +246,7 @@ int DialogWindow::CharWidth(HFONT font) const {
   return metrics.tmAveCharWidth;
 }
 
-INT_PTR CALLBACK DialogWindow::DialogProc(HWND window, UINT message, WPARAM wparam,
-                                          LPARAM lparam) {
+INT_PTR CALLBACK DialogWindow::DialogProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
   if (message == WM_INITDIALOG) {
     auto* self = reinterpret_cast<DialogWindow*>(lparam);
     ::SetWindowLongPtrW(window, DWLP_USER, reinterpret_cast<LONG_PTR>(self));

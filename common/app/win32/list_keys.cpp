@@ -12,13 +12,26 @@ std::optional<int> LineForKeyWithoutSelection(HWND list, WPARAM virtual_key) {
   if (count <= 0) return std::nullopt;
   ListKey key;
   switch (virtual_key) {
-    case VK_UP: key = ListKey::kUp; break;
-    case VK_DOWN: key = ListKey::kDown; break;
-    case VK_HOME: key = ListKey::kHome; break;
-    case VK_END: key = ListKey::kEnd; break;
-    case VK_PRIOR: key = ListKey::kPageUp; break;
-    case VK_NEXT: key = ListKey::kPageDown; break;
-    default: return std::nullopt;
+    case VK_UP:
+      key = ListKey::kUp;
+      break;
+    case VK_DOWN:
+      key = ListKey::kDown;
+      break;
+    case VK_HOME:
+      key = ListKey::kHome;
+      break;
+    case VK_END:
+      key = ListKey::kEnd;
+      break;
+    case VK_PRIOR:
+      key = ListKey::kPageUp;
+      break;
+    case VK_NEXT:
+      key = ListKey::kPageDown;
+      break;
+    default:
+      return std::nullopt;
   }
   // A page: the lines shown whole.
   RECT client;

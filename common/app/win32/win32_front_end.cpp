@@ -1,6 +1,8 @@
 #include "common/app/win32/win32_front_end.h"
 
+// windows.h comes first: the other system headers need its types.
 #include <windows.h>
+
 #include <commctrl.h>
 #include <shobjidl.h>
 

@@ -83,12 +83,16 @@ UINT MessageBoxFlags(const Message& message) {
 
 Answer AnswerOf(int result, Buttons buttons) {
   switch (result) {
-    case IDOK: return Answer::kOk;
-    case IDYES: return Answer::kYes;
-    case IDNO: return Answer::kNo;
-    case IDCANCEL: return buttons == Buttons::kYesNoCancel ? Answer::kCancel
-                                                           : AnswerWhenClosed(buttons);
-    default: return AnswerWhenClosed(buttons);
+    case IDOK:
+      return Answer::kOk;
+    case IDYES:
+      return Answer::kYes;
+    case IDNO:
+      return Answer::kNo;
+    case IDCANCEL:
+      return buttons == Buttons::kYesNoCancel ? Answer::kCancel : AnswerWhenClosed(buttons);
+    default:
+      return AnswerWhenClosed(buttons);
   }
 }
 

@@ -10,8 +10,8 @@ namespace {
 bool ConvertUtf8(std::string_view text, DWORD flags, std::wstring& out) {
   out.clear();
   if (text.empty()) return true;
-  const int length = ::MultiByteToWideChar(CP_UTF8, flags, text.data(),
-                                           static_cast<int>(text.size()), nullptr, 0);
+  const int length =
+      ::MultiByteToWideChar(CP_UTF8, flags, text.data(), static_cast<int>(text.size()), nullptr, 0);
   if (length <= 0) return false;
   out.resize(static_cast<std::size_t>(length));
   ::MultiByteToWideChar(CP_UTF8, flags, text.data(), static_cast<int>(text.size()), out.data(),
