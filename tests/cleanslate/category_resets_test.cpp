@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "common/journal/work_lock.h"
-#include "common/platform/file_error.h"
 #include "common/platform/default_env.h"
+#include "common/platform/file_error.h"
 #include "tests/support/fixed_sources.h"
 #include "tests/support/record_bytes.h"
 #include "tests/support/recording_host.h"
@@ -19,11 +19,11 @@ using testing_support::FixedClock;
 using testing_support::FixedRandom;
 using testing_support::OldRecords;
 using testing_support::RecordingHost;
+using testing_support::ScriptedMessages;
 using testing_support::Snapshot;
 using testing_support::Spaces;
-using testing_support::Zeros;
-using testing_support::ScriptedMessages;
 using testing_support::TempDir;
+using testing_support::Zeros;
 
 using Files = std::map<std::string, std::string>;
 
@@ -60,9 +60,9 @@ TEST_F(CategoryResetsTest, SalesResetDeletesOnlySalesFilesAndBlanksCountedLinks)
 
   RunCategoryReset(kSalesReset, context_, host_);
 
-  EXPECT_EQ(DataNames(dir_), (std::vector<std::string>{"0abc.dat", "1abc.txt", "3dir.dat",
-                                                    "4.ptnx", "cust.dat", "cust.pt",
-                                                    "invent.ptn", "x1.dat"}));
+  EXPECT_EQ(DataNames(dir_),
+            (std::vector<std::string>{"0abc.dat", "1abc.txt", "3dir.dat", "4.ptnx", "cust.dat",
+                                      "cust.pt", "invent.ptn", "x1.dat"}));
   std::string expected = customers;
   for (int n = 0; n < 3; ++n) expected.replace(n * 180 + 102, 12, Spaces(12));
   EXPECT_EQ(dir_.Read("cust.dat"), expected);
@@ -70,9 +70,8 @@ TEST_F(CategoryResetsTest, SalesResetDeletesOnlySalesFilesAndBlanksCountedLinks)
   EXPECT_EQ(host_.calls, std::vector<std::string>{"normal"});
 }
 
-// A missing "cust.pt" used to stop the sales reset after every sales file
-// was gone, and an empty one let it delete them all and keep every link to
-// them. Both walks now find out before they change anything.
+// A missing or empty "cust.pt": both walks find out before they change
+// anything, so no sales file is deleted while its links stay.
 TEST_F(CategoryResetsTest, MissingOrBlankCustomerCountChangesNothing) {
   struct Case {
     const char* name;
@@ -86,10 +85,8 @@ TEST_F(CategoryResetsTest, MissingOrBlankCustomerCountChangesNothing) {
     RunCategoryReset(kBalancesReset, c, h);
   };
   const Case cases[] = {
-      {"sales, missing", sales, nullptr},
-      {"sales, empty", sales, ""},
-      {"sales, blank", sales, " \t\r\n\r\n"},
-      {"balances, missing", balances, nullptr},
+      {"sales, missing", sales, nullptr},     {"sales, empty", sales, ""},
+      {"sales, blank", sales, " \t\r\n\r\n"}, {"balances, missing", balances, nullptr},
       {"balances, empty", balances, ""},
   };
   for (const Case& c : cases) {
@@ -113,8 +110,8 @@ TEST_F(CategoryResetsTest, MissingOrBlankCustomerCountChangesNothing) {
   }
 }
 
-// A count beyond the file used to make the sales reset write customers that
-// never existed.
+// A count beyond the file: the sales reset writes no customers that never
+// existed.
 TEST_F(CategoryResetsTest, CountBeyondTheFileAddsNoCustomers) {
   std::string customers = WriteCustomers(2, " 40\r\n 40\r\n");
   customers += "partial record";
@@ -139,8 +136,7 @@ TEST_F(CategoryResetsTest, BalanceResetZeroesTheCountedBalances) {
   std::string expected = customers;
   for (int n = 0; n < 2; ++n) expected.replace(n * 180 + 114, 8, "0.00    ");
   EXPECT_EQ(dir_.Read("cust.dat"), expected);
-  EXPECT_EQ(messages_.texts(),
-            std::vector<std::string>{"The customer balances have been zeroed."});
+  EXPECT_EQ(messages_.texts(), std::vector<std::string>{"The customer balances have been zeroed."});
 }
 
 TEST_F(CategoryResetsTest, OrdersResetWritesEmptyOrders) {
@@ -167,21 +163,20 @@ TEST_F(CategoryResetsTest, PayablesResetRewritesOnlyTheCount) {
   dir_.Write("ap.ptn", " 78\r\n");
   dir_.Write("ap.dat", "chart of accounts");
   RunCategoryReset(kPayablesReset, context_, host_);
-  EXPECT_EQ((Files{{"ap.dat", "chart of accounts"}, {"ap.ptn", "\x32\x36\r\n"}}),
-            Snapshot(dir_));
+  EXPECT_EQ((Files{{"ap.dat", "chart of accounts"}, {"ap.ptn", "\x32\x36\r\n"}}), Snapshot(dir_));
   EXPECT_EQ(messages_.texts(),
             std::vector<std::string>{std::string("The accounts payable files have been zeroed.") +
                                      kSortNow});
 }
 
 TEST_F(CategoryResetsTest, BudgetAndCheckbookResetsDeleteTheirPatterns) {
-  for (const char* name : {"a.bud", "X.BUD", "bud.dat", "cb1.dat", "CB2.PT", "cbx.ptn",
-                           "xcb.dat", "cb.dat"}) {
+  for (const char* name :
+       {"a.bud", "X.BUD", "bud.dat", "cb1.dat", "CB2.PT", "cbx.ptn", "xcb.dat", "cb.dat"}) {
     dir_.Write(name, "x");
   }
   RunCategoryReset(kBudgetReset, context_, host_);
   EXPECT_EQ(DataNames(dir_), (std::vector<std::string>{"CB2.PT", "bud.dat", "cb.dat", "cb1.dat",
-                                                    "cbx.ptn", "xcb.dat"}));
+                                                       "cbx.ptn", "xcb.dat"}));
   RunCategoryReset(kCheckbookReset, context_, host_);
   EXPECT_EQ(DataNames(dir_), (std::vector<std::string>{"bud.dat", "cbx.ptn", "xcb.dat"}));
   EXPECT_EQ(messages_.texts(), (std::vector<std::string>{"The budget files have been zeroed.",
@@ -209,15 +204,25 @@ TEST_F(CategoryResetsTest, RecordResetsTouchTheirFilesAndSayTheirMessage) {
       " NOTE: there is one item in the inventory number 998-00001.  After you enter more "
       "inventory, this item can be eliminated by entering 999 as the vendor number.";
   const Case cases[] = {
-      {"customers", kCustomersReset, {"cust.dat", "cust.pt", "enote.pt", "note.pt", "staff.dat"},
+      {"customers",
+       kCustomersReset,
+       {"cust.dat", "cust.pt", "enote.pt", "note.pt", "staff.dat"},
        std::string("The customer files have been zeroed.") + kSortNow},
-      {"inventory", kInventoryReset, {"enote.pt", "invent.dat", "invent.ptn", "staff.dat"},
+      {"inventory",
+       kInventoryReset,
+       {"enote.pt", "invent.dat", "invent.ptn", "staff.dat"},
        inventory_message},
-      {"suppliers", kSuppliersReset, {"enote.pt", "staff.dat", "supp.ptn", "supplier.dat"},
+      {"suppliers",
+       kSuppliersReset,
+       {"enote.pt", "staff.dat", "supp.ptn", "supplier.dat"},
        std::string("The supplier files have been zeroed.") + kSortNow},
-      {"envelopes", kEnvelopesReset, {"repair.dat", "repair.ptn", "staff.dat"},
+      {"envelopes",
+       kEnvelopesReset,
+       {"repair.dat", "repair.ptn", "staff.dat"},
        "The envelope files have been zeroed."},
-      {"staff", kStaffReset, {"enote.pt", "staff.dat", "staff.hhh"},
+      {"staff",
+       kStaffReset,
+       {"enote.pt", "staff.dat", "staff.hhh"},
        "The staff files have been zeroed."},
   };
   for (const Case& c : cases) {
@@ -233,7 +238,6 @@ TEST_F(CategoryResetsTest, RecordResetsTouchTheirFilesAndSayTheirMessage) {
     EXPECT_EQ(messages.shown()[0].buttons, common::Buttons::kOk) << c.name;
   }
 }
-
 
 // A folder named like a file the envelope reset deletes is no file: it is
 // left alone and the reset goes on.

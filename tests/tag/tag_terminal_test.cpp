@@ -109,8 +109,8 @@ TEST_F(TagTerminalTest, TheDefaultResetAsksAndClosesTheWindow) {
   EXPECT_GT(s.out.rfind("tags layout> "), s.out.rfind("department window> "));
 }
 
-// q in the layout window used to end the program with the department window
-// still open; now the program goes on with it and ends when it closes.
+// q in the layout window with the department window still open: the
+// program goes on with that window and ends when it closes.
 TEST_F(TagTerminalTest, QuittingTheLayoutWindowLeavesTheDepartmentWindowOpen) {
   dir_.Write("dept.dat", DeptFile({DeptRecord("WATCHES")}));
   const Session s = Run("o\nb\nq\nb\n1\nKEPT\ns\nx\n");
@@ -145,7 +145,9 @@ TEST_F(TagTerminalTest, ClosingTheLastWindowEndsTheProgram) {
 // "C0 AF" is an overlong '/': taken as a character it would put the layout
 // file of a department "../X" outside the data directory.
 TEST_F(TagTerminalTest, IllFormedUtf8InADepartmentTextIsRefused) {
-  const Session s = Run("o\nd\n\xC0\xAF" "AB\n\ns\n\nq\n");  // Enter after each message
+  const Session s =
+      Run("o\nd\n\xC0\xAF"
+          "AB\n\ns\n\nq\n");  // Enter after each message
   EXPECT_EQ(s.status, 0);
   EXPECT_EQ(Count(s.out, DepartmentRefusal("??AB")), 2u);  // the change, then Save Change
   EXPECT_NE(s.out.find("Label for department: \"??AB\""), std::string::npos);
@@ -154,14 +156,16 @@ TEST_F(TagTerminalTest, IllFormedUtf8InADepartmentTextIsRefused) {
 
 TEST_F(TagTerminalTest, ViewAndItemsShowTheDepartmentsItemsWithoutChangingTheWindow) {
   dir_.Write("dept.dat", DeptFile({DeptRecord("WEDDING SETS")}));
-  dir_.Write("invent.dat", ItemFile({Item("300", "00001", "GEN", "SIGNET"),
-                                     Item("300", "00002", "WED", "BAND"),
-                                     Item("300", "00003", "WED", "WIDE BAND")}));
+  dir_.Write("invent.dat",
+             ItemFile({Item("300", "00001", "GEN", "SIGNET"), Item("300", "00002", "WED", "BAND"),
+                       Item("300", "00003", "WED", "WIDE BAND")}));
   const Session s = Run("o\np\n1\n1\n22222\ni band\nv 2\nv 3\nv x\nq\nq\n");
   EXPECT_EQ(s.status, 0);
   EXPECT_EQ(s.err, "");
-  EXPECT_NE(s.out.find("2 items of department WED.\n     1  300-00002 BAND\n     2  300-00003 WIDE BAND\n"),
-            std::string::npos);
+  EXPECT_NE(
+      s.out.find(
+          "2 items of department WED.\n     1  300-00002 BAND\n     2  300-00003 WIDE BAND\n"),
+      std::string::npos);
   EXPECT_NE(s.out.find("Item 2: 300-00003 WIDE BAND\n"), std::string::npos);
   EXPECT_NE(s.out.find("Line 1        00003" + std::string(17, ' ') + "475.00"), std::string::npos);
   EXPECT_NE(s.out.find("There is no item number \"3\" in this list."), std::string::npos);
@@ -229,8 +233,9 @@ TEST_F(TagProgramTest, ViewsATagRowThroughAPipe) {
   EXPECT_NE(out.find("Tabs          A                     B               C"), std::string::npos);
   EXPECT_NE(out.find("Line 2        01111 WIDE WEDDING BANDVS1-J"), std::string::npos);
   EXPECT_NE(out.find("  Grams: \"3.9\" printed as \"3.\"\n"), std::string::npos);
-  EXPECT_NE(out.find("  Tag line 2, tag 1: position A (column 7) runs into position B at column 29"),
-            std::string::npos);
+  EXPECT_NE(
+      out.find("  Tag line 2, tag 1: position A (column 7) runs into position B at column 29"),
+      std::string::npos);
 }
 
 TEST_F(TagProgramTest, CheckLayoutsExitsZeroTwoForABadCommandLineAndOneForAFileError) {

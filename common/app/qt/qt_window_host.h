@@ -19,7 +19,7 @@ namespace common {
 class QtWindowHost : public WindowHost {
  public:
   // `info` names the program in its error reports; `err` receives each
-  // report as one line as well. The last window closing no longer ends the
+  // report as one line as well. The last window closing does not end the
   // program by itself: the front end calls EndProgram.
   QtWindowHost(const ProgramInfo& info, std::ostream& err);
   ~QtWindowHost() override;
